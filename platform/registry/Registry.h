@@ -1,0 +1,61 @@
+// The registry functions the program and the class libraries call, kept in a per-user text file.
+//
+// Keys are opened under a predefined root and answered with small handles issued here; every
+// function returns 0 (ERROR_SUCCESS) on success and a non-zero error code otherwise.
+#pragma once
+
+#include <cstdint>
+
+using LONG = std::int32_t;
+using DWORD = std::uint32_t;
+using BYTE = std::uint8_t;
+using REGSAM = DWORD;
+// A key handle: a predefined root (negative values below) or a handle issued by RegOpenKeyExA /
+// RegCreateKeyExA (small positive numbers). 0 is never a valid key.
+using HKEY = std::int32_t;
+
+inline constexpr HKEY HKEY_CLASSES_ROOT = static_cast<HKEY>(0x80000000u);
+inline constexpr HKEY HKEY_CURRENT_USER = static_cast<HKEY>(0x80000001u);
+inline constexpr HKEY HKEY_LOCAL_MACHINE = static_cast<HKEY>(0x80000002u);
+
+inline constexpr DWORD REG_NONE = 0;
+inline constexpr DWORD REG_SZ = 1;
+inline constexpr DWORD REG_EXPAND_SZ = 2;
+inline constexpr DWORD REG_BINARY = 3;
+inline constexpr DWORD REG_DWORD = 4;
+
+inline constexpr LONG ERROR_SUCCESS = 0;
+inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
+inline constexpr LONG ERROR_ACCESS_DENIED = 5;
+inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
+inline constexpr LONG ERROR_MORE_DATA = 234;
+inline constexpr LONG ERROR_BADDB = 1009;
+inline constexpr LONG ERROR_CANTWRITE = 1013;
+
+inline constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
+inline constexpr REGSAM KEY_SET_VALUE = 0x0002;
+inline constexpr REGSAM KEY_CREATE_SUB_KEY = 0x0004;
+inline constexpr REGSAM KEY_READ = 0x20019;
+inline constexpr REGSAM KEY_WRITE = 0x20006;
+inline constexpr REGSAM KEY_ALL_ACCESS = 0xF003F;
+
+inline constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
+inline constexpr DWORD REG_CREATED_NEW_KEY = 1;
+inline constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
+
+struct SECURITY_ATTRIBUTES {
+    DWORD nLength = sizeof(SECURITY_ATTRIBUTES);
+    void* lpSecurityDescriptor = nullptr;
+    std::int32_t bInheritHandle = 0;
+};
+
+LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
+LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data,
+                      DWORD* dataSize);
+LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options,
+                     REGSAM access, const SECURITY_ATTRIBUTES* security, HKEY* result,
+                     DWORD* disposition);
+LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data,
+                    DWORD dataSize);
+LONG RegCloseKey(HKEY key);
