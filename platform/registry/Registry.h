@@ -59,3 +59,11 @@ LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClas
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data,
                     DWORD dataSize);
 LONG RegCloseKey(HKEY key);
+// Removes a key with all its subkeys and values (used when a library unregisters itself).
+LONG RegDeleteTreeA(HKEY key, const char* subKey);
+LONG RegDeleteValueA(HKEY key, const char* valueName);
+
+// HKEY_CURRENT_USER lives in ${XDG_CONFIG_HOME:-$HOME/.config}/quillby/registry.reg.
+// HKEY_LOCAL_MACHINE is the installation's machine-wide file (read-only for a normal user).
+// HKEY_CLASSES_ROOT is a merged view: reads look at HKEY_CURRENT_USER\SOFTWARE\Classes first and
+// then HKEY_LOCAL_MACHINE\SOFTWARE\Classes; writes go to the user's SOFTWARE\Classes.
