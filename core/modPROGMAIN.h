@@ -1,0 +1,9 @@
+// The start procedure: the program starts here, before any window exists.
+#pragma once
+
+// Sets the constants and the settings' defaults, creates the service objects, reads the two
+// settings, fills the interface-text list, then shows the main window (MainShowMainWindow).
+void Main();
+
+// The last steps of Main: the hourglass, the main window shown modeless, the pointer back.
+void MainShowMainWindow();

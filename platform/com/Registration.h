@@ -1,0 +1,54 @@
+// What a class library writes into HKEY_CLASSES_ROOT so that its classes can be created by id:
+//   CLSID\{clsid}                   default: the ProgID (type library name "." class name)
+//     InprocServer32                default: the library's absolute path; ThreadingModel
+//     ProgID, TypeLib, Version      defaults: the ProgID, {libid}, the type library's version
+//   <ProgID>                        default: the ProgID;  <ProgID>\CLSID default: {clsid}
+//   Interface\{iid}                 default: the interface name
+//     TypeLib                       default: {libid};  Version: the type library's version
+//   TypeLib\{libid}\<version>       default: the help string
+//     <locale>\linux                default: the library's path;  FLAGS, HELPDIR
+#pragma once
+
+#include "platform/com/Guid.h"
+#include "platform/com/HResult.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+struct TypeLibraryRegistration {
+    GUID libid;
+    std::string_view name;        // "prjQBYTXT"
+    std::string_view version;     // "7.0"
+    std::string_view helpString;  // shown as the type library's description
+    std::string_view locale = "0";  // hexadecimal locale id: "0" neutral, "409" US English
+};
+
+struct InterfaceRegistration {
+    IID iid;
+    std::string_view name;  // "_clsPRGTXT"
+};
+
+struct ClassRegistration {
+    CLSID clsid;
+    std::string_view name;  // "clsPRGTXT"; the ProgID is the type library's name, ".", this name
+};
+
+struct ServerRegistration {
+    TypeLibraryRegistration typeLibrary;
+    std::span<const InterfaceRegistration> interfaces;
+    std::span<const ClassRegistration> classes;
+};
+
+// The absolute path of the loaded shared library that holds `address` (any function or object
+// of that library); empty when it cannot be told.
+std::string LibraryPathOf(const void* address);
+
+// Writes every key above; SELFREG_E_CLASS (or SELFREG_E_TYPELIB) when a write fails or the
+// path is empty. Registering again overwrites.
+HRESULT RegisterServer(const ServerRegistration& server, std::string_view libraryPath);
+// Removes the keys of the classes, interfaces and type library; keys already gone are fine.
+HRESULT UnregisterServer(const ServerRegistration& server);
+
+// "prjQBYTXT.clsPRGTXT"
+std::string ProgIdOf(const ServerRegistration& server, const ClassRegistration& entry);
