@@ -28,10 +28,14 @@ inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 inline constexpr LONG ERROR_ACCESS_DENIED = 5;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
 inline constexpr LONG ERROR_BADDB = 1009;
+inline constexpr LONG ERROR_CANTREAD = 1012;
 inline constexpr LONG ERROR_CANTWRITE = 1013;
+// The key an open handle refers to has been deleted since it was opened.
+inline constexpr LONG ERROR_KEY_DELETED = 1018;
 
 inline constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
 inline constexpr REGSAM KEY_SET_VALUE = 0x0002;
@@ -50,6 +54,26 @@ struct SECURITY_ATTRIBUTES {
     std::int32_t bInheritHandle = 0;
 };
 
+// Behaviour the callers rely on:
+// - Key and value names compare without regard to ASCII case and keep the case first written.
+//   A subkey of null or "" names the key itself; one trailing '\' is allowed; an empty level,
+//   a leading '\', a control character or a level of more than 255 bytes answers
+//   ERROR_INVALID_PARAMETER. A null or empty value name is the key's default value.
+// - RegOpenKeyExA of a missing key answers ERROR_FILE_NOT_FOUND (and *result = 0).
+// - RegQueryValueExA: sizes are in bytes, a string's terminating NUL included. A null data
+//   pointer with a size pointer answers the size; a buffer too small answers ERROR_MORE_DATA
+//   and the size needed (the buffer untouched); the type is reported whenever the value exists.
+//   Strings come back exactly as stored: no NUL added, REG_EXPAND_SZ not expanded.
+// - RegCreateKeyExA creates every missing level and reports REG_CREATED_NEW_KEY or
+//   REG_OPENED_EXISTING_KEY; only non-volatile keys are offered.
+// - Access rights are those of the handle: querying needs KEY_QUERY_VALUE, setting and deleting
+//   values KEY_SET_VALUE, creating a new subkey KEY_CREATE_SUB_KEY (ERROR_ACCESS_DENIED
+//   otherwise); the predefined roots have every right.
+// - A handle whose key another writer has deleted answers ERROR_KEY_DELETED.
+// - Writes to HKEY_LOCAL_MACHINE where its file's folder is not writable answer
+//   ERROR_ACCESS_DENIED; a file that cannot be written answers ERROR_CANTWRITE.
+// - A damaged registry file is renamed aside (registry.reg.corrupt-<time>) and reads as empty.
+// - Every function may be called from any thread; handles are shared by all threads.
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
 LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data,
                       DWORD* dataSize);
@@ -59,7 +83,8 @@ LONG RegCreateKeyExA(HKEY key, const char* subKey, DWORD reserved, char* keyClas
 LONG RegSetValueExA(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data,
                     DWORD dataSize);
 LONG RegCloseKey(HKEY key);
-// Removes a key with all its subkeys and values (used when a library unregisters itself).
+// Removes a key with all its subkeys and values (used when a library unregisters itself); with a
+// null or empty subkey it removes the key's values and subkeys and keeps the key.
 LONG RegDeleteTreeA(HKEY key, const char* subKey);
 LONG RegDeleteValueA(HKEY key, const char* valueName);
 

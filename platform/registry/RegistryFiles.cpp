@@ -1,0 +1,242 @@
+#include "platform/registry/RegistryFiles.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qby::registry {
+
+namespace {
+
+std::string baseNameOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FileStatus statusOfOpenError(int error)
+{
+    if (error == ENOENT) {
+        return FileStatus::Missing;
+    }
+    // O_NOFOLLOW answers ELOOP for a link at the last step of the path.
+    return error == ELOOP ? FileStatus::Refused : FileStatus::Failed;
+}
+
+bool writeAll(int descriptor, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+void syncFolder(const std::string& folder)
+{
+    int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+bool exists(const std::string& path)
+{
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+}  // namespace
+
+FileRead readRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    FileRead result;
+    int descriptor = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        result.error = errno;
+        result.status = statusOfOpenError(result.error);
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        result.error = errno;
+        ::close(descriptor);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.status = FileStatus::Refused;
+        ::close(descriptor);
+        return result;
+    }
+    result.bytes.reserve(std::min<std::size_t>(static_cast<std::size_t>(info.st_size), maxBytes));
+    char buffer[16384];
+    result.status = FileStatus::Ok;
+    while (result.bytes.size() < maxBytes) {
+        std::size_t wanted = std::min(sizeof buffer, maxBytes - result.bytes.size());
+        ssize_t got = ::read(descriptor, buffer, wanted);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            result.error = errno;
+            result.status = FileStatus::Failed;
+            result.bytes.clear();
+            break;
+        }
+        if (got == 0) {
+            break;
+        }
+        result.bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(descriptor);
+    return result;
+}
+
+std::string temporaryPathFor(const std::string& path)
+{
+    return path + ".tmp-" + std::to_string(::getpid());
+}
+
+FileStatus replaceFile(const std::string& path, std::string_view bytes, int& error)
+{
+    const std::string temporary = temporaryPathFor(path);
+    int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        error = errno;
+        // Whatever stands at our temporary name (a link, a folder) is not ours to replace.
+        return error == EEXIST || error == ELOOP ? FileStatus::Refused : FileStatus::Failed;
+    }
+    bool written = ::fchmod(descriptor, 0600) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    error = errno;
+    if (::close(descriptor) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = written ? errno : error;
+        ::unlink(temporary.c_str());
+        return FileStatus::Failed;
+    }
+    syncFolder(folderOf(path));
+    return FileStatus::Ok;
+}
+
+std::optional<std::string> moveAside(const std::string& path)
+{
+    std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    ::gmtime_r(&now, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+    const std::string base = path + ".corrupt-" + stamp;
+    for (int number = 1; number < 1000; ++number) {
+        std::string target = number == 1 ? base : base + "-" + std::to_string(number);
+        if (exists(target)) {
+            continue;
+        }
+        if (::rename(path.c_str(), target.c_str()) != 0) {
+            return std::nullopt;
+        }
+        syncFolder(folderOf(path));
+        return target;
+    }
+    return std::nullopt;
+}
+
+void removeLeftoverTemporaries(const std::string& path)
+{
+    const std::string folder = folderOf(path);
+    const std::string prefix = baseNameOf(path) + ".tmp-";
+    DIR* directory = ::opendir(folder.c_str());
+    if (directory == nullptr) {
+        return;
+    }
+    int folderDescriptor = ::dirfd(directory);
+    while (const dirent* entry = ::readdir(directory)) {
+        std::string_view name(entry->d_name);
+        struct stat info {};
+        if (name.substr(0, prefix.size()) == prefix &&
+            ::fstatat(folderDescriptor, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)) {
+            ::unlinkat(folderDescriptor, entry->d_name, 0);
+        }
+    }
+    ::closedir(directory);
+}
+
+std::string folderOf(const std::string& path)
+{
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool makeFolders(const std::string& folder, mode_t mode)
+{
+    for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+        std::string step = folder.substr(0, slash);
+        if (!step.empty() && ::mkdir(step.c_str(), mode) != 0 && errno != EEXIST) {
+            return false;
+        }
+        if (slash == std::string::npos) {
+            break;
+        }
+    }
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool isWritableFolder(const std::string& folder)
+{
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+FileLock FileLock::acquire(const std::string& lockPath)
+{
+    int descriptor = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        return FileLock(-1, statusOfOpenError(errno) == FileStatus::Refused ? FileStatus::Refused : FileStatus::Failed);
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        return FileLock(-1, FileStatus::Refused);
+    }
+    int locked;
+    do {
+        locked = ::flock(descriptor, LOCK_EX);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        ::close(descriptor);
+        return FileLock(-1, FileStatus::Failed);
+    }
+    return FileLock(descriptor, FileStatus::Ok);
+}
+
+FileLock::FileLock(FileLock&& other) noexcept : descriptor_(other.descriptor_), status_(other.status_)
+{
+    other.descriptor_ = -1;
+}
+
+FileLock::~FileLock()
+{
+    if (descriptor_ >= 0) {
+        ::close(descriptor_);  // closing the only descriptor releases the flock
+    }
+}
+
+}  // namespace qby::registry
