@@ -34,6 +34,7 @@ using ShellLauncher = std::function<std::int32_t(const ShellRequest&)>;
 ShellLauncher SetShellLauncher(ShellLauncher launcher);
 
 // The default launcher: `xdg-open <file>` started in `directory` (when it exists), not waited for.
+// A target of the form "www.host/path" that names no file is opened as "http://www.host/path".
 std::int32_t LaunchWithXdgOpen(const ShellRequest& request);
 
 // Null pointers are empty texts.
