@@ -1,0 +1,44 @@
+// The runtime's process-wide services: starting the toolkit, the message loop, DoEvents, End,
+// and the Screen object.
+#pragma once
+
+#include "platform/forms/Picture.h"
+#include "platform/forms/Types.h"
+
+namespace qby {
+
+// Creates the application object once (later calls do nothing) and installs the font
+// substitutions (Comic Sans MS, Tahoma, MS Sans Serif and Korean text onto the fonts present).
+// Forms also create it on first use when nobody has, so tests may simply use forms.
+void RuntimeStart(int& argc, char** argv);
+// Unloads every loaded form without running its handlers and ends the application object.
+void RuntimeStop();
+
+// Runs the message loop until End is called or no form is loaded any more.
+void RunMessageLoop();
+// Processes the window messages that are waiting (input, painting, timers), then returns.
+void DoEvents();
+// Ends the program: every window is destroyed without further event handlers, every modal
+// loop and the message loop return. Code after the call still runs up to its return, but no
+// event handler runs any more.
+void End();
+bool IsEnding();
+
+// The screen.
+class ScreenObject {
+public:
+    int TwipsPerPixelX() const { return 15; }
+    int TwipsPerPixelY() const { return 15; }
+    // Size of the primary screen in twips.
+    double Width() const;
+    double Height() const;
+    // The pointer shape over every window of the program: vbDefault lets each window decide,
+    // vbHourglass shows the wait cursor, vbCustom shows MouseIcon.
+    int MousePointer() const;
+    void MousePointer(int value);
+    Picture MouseIcon() const;
+    void MouseIcon(const Picture& value);
+};
+extern ScreenObject Screen;
+
+}  // namespace qby

@@ -1,0 +1,77 @@
+// Helpers for tests of windows: real input through the window system, pictures of what a
+// window shows, controls found by name, and a hook into modal loops. Positions are pixels
+// relative to the top-left corner of the client area of the form or control named.
+#pragma once
+
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Types.h"
+#include "platform/forms/UserControl.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qby::test {
+
+// What a window or control shows, as pixels.
+struct Snapshot {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> rgb;  // 0xRRGGBB, row by row
+    // The colour at (x, y) in blue-green-red order; -1 outside.
+    std::int64_t Point(int x, int y) const;
+};
+Snapshot Grab(Form& form);         // the client area
+Snapshot Grab(Control& control);   // the control's area as it appears on its window
+
+// Where a client area or control lies on the screen, in pixels.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+ScreenRect RectOnScreen(Form& form);
+ScreenRect RectOnScreen(Control& control);
+
+// Mouse input, delivered as the window system would: to the window under the pointer, or to
+// the window holding the capture. Each call also moves the pointer (GetCursorPos sees it).
+void MouseMove(Form& form, int x, int y, int buttons = 0);
+void MouseMove(Control& control, int x, int y, int buttons = 0);
+void MouseMoveOnScreen(int x, int y, int buttons = 0);
+void MousePress(Form& form, int x, int y, int button = vbLeftButton, int shift = 0);
+void MousePress(Control& control, int x, int y, int button = vbLeftButton, int shift = 0);
+void MouseRelease(Form& form, int x, int y, int button = vbLeftButton, int shift = 0);
+void MouseRelease(Control& control, int x, int y, int button = vbLeftButton, int shift = 0);
+// Press and release.
+void MouseClick(Form& form, int x, int y, int button = vbLeftButton, int shift = 0);
+void MouseClick(Control& control, int x, int y, int button = vbLeftButton, int shift = 0);
+// Two clicks close enough to count as a double click.
+void MouseDoubleClick(Control& control, int x, int y, int button = vbLeftButton);
+// A key pressed and released while the control has the focus (key codes as vbKeyA = 65...).
+void KeyClick(Control& control, int keyCode, int shift = 0);
+
+// Runs hook each time a modal loop starts (the form is shown and its loop is about to run);
+// null removes it. The hook may unload or hide the form to end the loop.
+void OnModalShown(std::function<void(Form&)> hook);
+
+// Lets waiting events run (including the freeing of destroyed windows).
+void ProcessEvents();
+
+// State of the window as the window system sees it.
+bool IsShownOnScreen(Form& form);
+bool IsShownOnScreen(Control& control);
+bool IsTopMost(Form& form);
+bool IsInTaskbar(Form& form);
+bool HasFrame(Form& form);          // a title bar and border
+bool IsResizable(Form& form);
+// The pointer shape the control shows now (a MousePointer constant; vbCustom for MouseIcon).
+int ShownPointer(Control& control);
+
+// PropertyChanged names a user control raised since its host last loaded, in order.
+std::vector<std::string> PropertyChangedLog(UserControl& control);
+
+}  // namespace qby::test

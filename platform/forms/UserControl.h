@@ -1,0 +1,199 @@
+// User controls: controls written in program or library code out of other controls, with
+// their own surface, stored properties (a property bag) and events raised to the host.
+//
+// A user control class derives from UserControl, declares its constituent controls as members
+// (qby::PictureBox picImage1{this, "picImage1"}), designs them in Layout and handles the
+// UserControl_ events. Its own events are Event members that it raises (RaiseEvent) and the
+// host handles:
+//
+//   class picbtn : public qby::UserControl {
+//   public:
+//       using UserControl::UserControl;       // picbtn(host, name, index = -1)
+//       const char* KindName() const override { return "picbtn"; }
+//       qby::Event<> Click{this};
+//       qby::Event<int, int, float, float> MouseOut{this};
+//   protected:
+//       void Layout(qby::Design& d) override;
+//       void UserControl_Initialize() override;
+//       void UserControl_ReadProperties(qby::PropertyBag& PropBag) override;
+//   private:
+//       qby::PictureBox picImage1{this, "picImage1"};
+//   };
+//
+// Life of a user control on a form: when the form loads, the control's surface and constituents
+// are created (its Layout runs), then UserControl_Initialize, then UserControl_ReadProperties
+// with the bag stored in the form's design (UserControl_InitProperties when the design stores
+// none), then UserControl_Resize. When the form unloads: UserControl_Terminate, and the windows
+// go. The C++ object itself lives as long as its host form object, so member variables keep
+// their values across loads like form variables do: UserControl_Initialize sets what must start
+// fresh with each load.
+//
+// A class library can make user controls without any toolkit header: it derives from
+// UserControl and registers a factory for its class id (RegisterUserControlClass), or the
+// loader of class libraries answers SetUserControlResolver's question.
+#pragma once
+
+#include "platform/forms/Control.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Picture.h"
+#include "platform/forms/Surface.h"
+#include "platform/forms/Types.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace qby {
+
+class Form;
+
+// One stored property value: empty, Boolean, Long, Double, String or Picture.
+class PropertyValue {
+public:
+    PropertyValue() = default;
+    PropertyValue(bool value) : value_(value) {}                              // NOLINT
+    PropertyValue(int value) : value_(static_cast<std::int32_t>(value)) {}   // NOLINT
+    PropertyValue(long value) : value_(static_cast<std::int32_t>(value)) {}  // NOLINT
+    PropertyValue(double value) : value_(value) {}                            // NOLINT
+    PropertyValue(const char* value) : value_(std::string(value ? value : "")) {}  // NOLINT
+    PropertyValue(std::string value) : value_(std::move(value)) {}           // NOLINT
+    PropertyValue(Picture value) : value_(std::move(value)) {}               // NOLINT
+
+    bool IsEmpty() const { return std::holds_alternative<std::monostate>(value_); }
+    bool IsPicture() const { return std::holds_alternative<Picture>(value_); }
+
+    // Conversions as an assignment would make them; nullopt when the value does not convert
+    // (for example text that is not a number, or a picture read as a number).
+    std::optional<bool> AsBoolean() const;
+    std::optional<std::int32_t> AsLong() const;
+    std::optional<double> AsDouble() const;
+    std::optional<std::string> AsString() const;
+    std::optional<Picture> AsPicture() const;  // an empty value reads as an empty picture
+
+    bool operator==(const PropertyValue& other) const;
+
+private:
+    std::variant<std::monostate, bool, std::int32_t, double, std::string, Picture> value_;
+};
+
+// Stored properties of a user control, by name (names compared without regard to case).
+class PropertyBag {
+public:
+    PropertyBag() = default;
+    PropertyBag(std::initializer_list<std::pair<std::string, PropertyValue>> entries);
+
+    // The stored value, or defaultValue when the name is not stored.
+    PropertyValue ReadProperty(const std::string& name, PropertyValue defaultValue = {}) const;
+    // Stores the value; a value equal to defaultValue is not stored (and removes an old one).
+    void WriteProperty(const std::string& name, PropertyValue value, PropertyValue defaultValue = {});
+    bool Contains(const std::string& name) const;
+    // Stored names in the order they were first written.
+    std::vector<std::string> Names() const;
+
+private:
+    std::vector<std::pair<std::string, PropertyValue>> entries_;
+};
+
+// What the host tells a control about its environment.
+struct AmbientProperties {
+    bool UserMode = true;  // True at run time, False while a designer edits the host
+};
+
+class UserControl : public VisualControl, public ControlHost, public DrawingSurface {
+public:
+    // Extender properties given by the host's design.
+    struct Props {
+        ContainerRef Container{};
+        std::optional<double> Left{}, Top{}, Width{}, Height{};
+        std::optional<bool> Visible{};
+        std::optional<std::string> Tag{};
+    };
+    // Design properties of the control's own surface (Design::Surface in its Layout).
+    struct SurfaceProps {
+        std::optional<double> Width{}, Height{};  // twips, the size a new instance starts with
+        std::optional<OLE_COLOR> BackColor{}, ForeColor{};
+        std::optional<qby::Picture> Picture{};
+        std::optional<int> ScaleMode{};
+        std::optional<int> BorderStyle{};  // 0 none (default), 1 fixed single
+        std::optional<int> Appearance{};
+        std::optional<std::string> FontName{};
+        std::optional<double> FontSize{};
+        std::optional<bool> FontBold{};
+        std::optional<int> MousePointer{};
+        std::optional<qby::Picture> MouseIcon{};
+    };
+
+    // A control that is a member of its host.
+    UserControl(ControlHost* host, std::string name, int index = -1);
+    // A control made by a class factory; the runtime places it on its host.
+    UserControl();
+    ~UserControl() override;
+
+    int BorderStyle();
+    void BorderStyle(int value);  // 0 none, 1 fixed single
+    int Appearance();
+    void Appearance(int value);
+
+    // Tells the host that a stored property changed (a design being edited is marked for saving).
+    void PropertyChanged(const std::string& propertyName);
+    AmbientProperties Ambient();
+    // The window handle of the form (or user control) the control sits on; 0 when none.
+    std::int32_t ParentHwnd();
+    // Runs UserControl_WriteProperties into a fresh bag and returns it.
+    PropertyBag SaveProperties();
+
+    void EnsureLoaded() override;
+    Form* TopForm() override;
+
+protected:
+    virtual void UserControl_Initialize() {}
+    virtual void UserControl_InitProperties() {}
+    virtual void UserControl_ReadProperties(PropertyBag& PropBag);
+    virtual void UserControl_WriteProperties(PropertyBag& PropBag);
+    virtual void UserControl_Resize() {}
+    virtual void UserControl_Terminate() {}
+    // Input on the control's own surface (where no constituent covers it).
+    virtual void UserControl_Click() {}
+    virtual void UserControl_DblClick() {}
+    virtual void UserControl_MouseDown(int Button, int Shift, float X, float Y);
+    virtual void UserControl_MouseMove(int Button, int Shift, float X, float Y);
+    virtual void UserControl_MouseUp(int Button, int Shift, float X, float Y);
+
+private:
+    friend class detail::Runtime;
+    detail::SurfaceImpl* drawingSurface() override;
+};
+
+// A user control created from its class id when the host loads (a control of a class library).
+class ExternalControl : public VisualControl {
+public:
+    ExternalControl(ControlHost* host, std::string name, int index = -1);
+    ~ExternalControl() override;
+    const char* KindName() const override { return "ExternalControl"; }
+
+    // The control made for the current load; null while unloaded or when its class could not
+    // be created (then the host loads without it).
+    UserControl* Object();
+
+private:
+    friend class detail::Runtime;
+    std::unique_ptr<UserControl> object_;
+};
+
+using UserControlFactory = std::function<std::unique_ptr<UserControl>()>;
+// Makes the user control class with this class id (text such as "{41E2C7AD-...}", compared
+// without regard to case) available to hosts' designs.
+void RegisterUserControlClass(const std::string& classId, UserControlFactory factory);
+void UnregisterUserControlClass(const std::string& classId);
+// Asked for class ids that are not registered (the class-library loader installs it); it
+// returns null when it cannot make the class.
+using UserControlResolver = std::function<std::unique_ptr<UserControl>(const std::string& classId)>;
+void SetUserControlResolver(UserControlResolver resolver);
+
+}  // namespace qby
