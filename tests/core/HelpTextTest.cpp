@@ -1,0 +1,133 @@
+// Main and the interface-text lookup, with Langtext registered for this user or not at all.
+#include "core/modGLOBALS.h"
+#include "core/modPROGMAIN.h"
+#include "core/modQBYLANG.h"
+#include "core/modSETTINGS.h"
+#include "core/modVERSIONINFO.h"
+#include "platform/com/EntryPoints.h"
+#include "platform/registry/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <dlfcn.h>
+
+namespace {
+
+class ProgramStart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE");
+        // The state of a program that has not started yet.
+        strLanguage.clear();
+        strHelpLanguage.clear();
+        strProgramText.clear();
+        objRegistry.reset();
+        objPrgText.Reset();
+        objLibText.reset();
+        VersionInformationLoad();
+    }
+
+    static void RegisterLangtext()
+    {
+        const std::string path = std::string(QBY_BUILD_DIR) + "/langtext/liblangtext.so";
+        void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << dlerror();
+        auto registerServer = reinterpret_cast<DllRegisterServerFunction>(dlsym(library, "DllRegisterServer"));
+        ASSERT_TRUE(registerServer && registerServer() == S_OK);
+    }
+
+    // What the language dialog's OK does with the help language.
+    static void StoreHelp(const std::string& value)
+    {
+        ASSERT_TRUE(clsREGISTRY().StringSave(SettingsRootKey(), SettingsSubKey(), strSettingHelp, value));
+    }
+};
+
+}  // namespace
+
+TEST_F(ProgramStart, FirstRunHasAmericanWordsAndEnglishTexts)
+{
+    RegisterLangtext();
+    Main();
+    EXPECT_EQ(strRegistryBase, "SOFTWARE\\Orvane\\Quillby\\");
+    EXPECT_EQ(SettingsSubKey(), "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS");
+    EXPECT_EQ(strLanguage, "AMERICAN");
+    EXPECT_EQ(strHelpLanguage, "ENGLISH");
+    EXPECT_TRUE(objRegistry && objPrgText && objLibText);
+    EXPECT_EQ(GetHelpText(24), "OK");
+    EXPECT_EQ(GetHelpText(51), "Click to play animation");
+}
+
+TEST_F(ProgramStart, StoredSettingsAreTakenAsTheyStand)
+{
+    RegisterLangtext();
+    ASSERT_TRUE(clsREGISTRY().StringSave("-2147483647", "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS",
+                                         "LANGUAGE", "english"));
+    ASSERT_TRUE(clsREGISTRY().StringSave("-2147483647", "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS",
+                                         "HELP", "KOREAN"));
+    Main();
+    EXPECT_EQ(strLanguage, "english");
+    EXPECT_EQ(strHelpLanguage, "KOREAN");
+    EXPECT_EQ(objLibText->StringPiece(strProgramText, "|", 24), "확인");
+}
+
+TEST_F(ProgramStart, NumbersOutsideTheListAnswerZero)
+{
+    RegisterLangtext();
+    Main();
+    for (std::int32_t number : {0, -1, 52, INT32_MIN, INT32_MAX}) EXPECT_EQ(GetHelpText(number), "0") << number;
+}
+
+TEST_F(ProgramStart, EveryLookupFollowsTheHelpValueInTheRegistry)
+{
+    RegisterLangtext();
+    Main();
+    StoreHelp("KOREAN");
+    EXPECT_EQ(GetHelpText(24), "확인");
+    EXPECT_EQ(GetHelpText(51), "시작");
+    StoreHelp("ENGLISH");
+    EXPECT_EQ(GetHelpText(24), "OK");
+}
+
+TEST_F(ProgramStart, HelpLanguageChosenButNotStoredChangesNoText)
+{
+    RegisterLangtext();
+    Main();
+    strHelpLanguage = "KOREAN";
+    SetHelpLanguage("KOREAN");
+    EXPECT_EQ(GetHelpText(24), "OK");
+}
+
+TEST_F(ProgramStart, UnknownHelpValueKeepsTheListLastBuilt)
+{
+    RegisterLangtext();
+    Main();
+    StoreHelp("KOREAN");
+    EXPECT_EQ(GetHelpText(23), "닫기");
+    StoreHelp("english");
+    EXPECT_EQ(GetHelpText(23), "닫기");
+}
+
+TEST_F(ProgramStart, UnknownHelpValueFromTheStartLeavesEveryTextZero)
+{
+    RegisterLangtext();
+    StoreHelp("english");
+    Main();
+    EXPECT_EQ(strHelpLanguage, "english");
+    EXPECT_EQ(GetHelpText(24), "0");
+    EXPECT_EQ(GetHelpText(1), "");
+}
+
+TEST_F(ProgramStart, WithoutLangtextEveryTextIsZero)
+{
+    StoreHelp("KOREAN");
+    Main();
+    EXPECT_FALSE(objPrgText);
+    EXPECT_TRUE(objRegistry && objLibText);
+    EXPECT_EQ(strHelpLanguage, "KOREAN");
+    EXPECT_EQ(GetHelpText(24), "0");
+    EXPECT_EQ(GetHelpText(51), "0");
+    EXPECT_EQ(GetHelpText(1), "");
+}
