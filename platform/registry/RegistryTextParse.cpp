@@ -183,18 +183,18 @@ bool parseData(std::string_view text, Value& value)
     return false;
 }
 
-// A section's key path: "HKEY_SOMETHING" and then any levels.
+// A section's key path: a root "HKEY_SOMETHING" (in any case) and then any levels.
 bool isSectionPath(std::string_view path)
 {
     if (!isValidKeyPath(path)) {
         return false;
     }
     std::string_view root = path.substr(0, path.find('\\'));
-    if (!startsWith(root, "HKEY_") || root.size() == 5) {
+    if (root.size() <= 5 || !equalFolded(root.substr(0, 5), "HKEY_")) {
         return false;
     }
     for (char c : root) {
-        if (!((c >= 'A' && c <= 'Z') || c == '_')) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_')) {
             return false;
         }
     }
