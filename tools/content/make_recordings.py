@@ -6,8 +6,8 @@ festival's HTS module has no volume setting, so a clip that reaches full scale (
 synthesiser) is synthesised again at slightly different speaking rates, then with alternative
 pronunciations of the same sounds; if every attempt clips, espeak-ng speaks it instead.
 
-Every clip is resampled to 44100 Hz, trimmed to at most TRIM_KEEP_MS of silence at each end,
-faded over FADE_MS at both ends, peak-normalised to PEAK_DBFS and written as 16-bit mono PCM WAVE.
+Every clip is resampled to 44100 Hz, peak-normalised to PEAK_DBFS, trimmed to TRIM_KEEP_MS of
+silence at each end, faded over FADE_MS at both ends and written as 16-bit mono PCM WAVE.
 Each written file is read back and verified; any failure stops the generator.
 
 Usage: make_recordings.py [resources-dir] [--only KEY ...]
