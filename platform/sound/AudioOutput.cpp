@@ -13,9 +13,9 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kPreferredRate = 44100;
 constexpr int kPreferredChannels = 2;
-// 1024 frames at 44.1 kHz: about 23 ms per buffer, so a sound starts within that time, without
-// the dropouts smaller buffers risk on a busy desktop.
-constexpr Uint16 kBufferFrames = 1024;
+// 512 frames at 44.1 kHz: the device asks for samples every 11.6 ms, so a sound starts within
+// that time of the call (1024 frames made a sound wait up to 30 ms after another one).
+constexpr Uint16 kBufferFrames = 512;
 // A device that takes this much longer than the sound itself has stalled.
 constexpr std::chrono::seconds kStallMargin{2};
 constexpr std::chrono::milliseconds kStatusPoll{100};
@@ -66,7 +66,7 @@ std::optional<OutputFormat> AudioOutput::Open()
     }
     format_ = OutputFormat{obtained.freq, obtained.channels, obtained.format};
     silence_ = obtained.silence;
-    bufferPeriod_ = std::chrono::microseconds(std::int64_t{obtained.samples} * 1'000'000 / obtained.freq);
+    frameBytes_ = static_cast<std::size_t>(obtained.channels) * SDL_AUDIO_BITSIZE(obtained.format) / 8;
     lastFailure_.reset();
     return format_;
 }
@@ -89,6 +89,7 @@ bool AudioOutput::Play(std::span<const std::uint8_t> samples, std::chrono::micro
     const Clock::time_point deadline = Clock::now() + duration + kStallMargin;
     bool handedOver = true;
     Clock::time_point lastHanded;
+    std::size_t lastChunk = 0;
     {
         std::unique_lock lock(streamMutex_);
         while (!streamDone_.wait_for(lock, kStatusPoll, [this] { return !streamActive_; })) {
@@ -101,14 +102,17 @@ bool AudioOutput::Play(std::span<const std::uint8_t> samples, std::chrono::micro
         }
         timing.firstSampleHanded = firstHanded_;
         timing.lastSampleHanded = lastHanded = lastHanded_;
+        lastChunk = lastChunkBytes_;
     }
     if (!handedOver) {
         CloseLocked();
         NoteFailureLocked();
         return false;
     }
-    // The last samples handed over are still in the device's buffer.
-    std::this_thread::sleep_until(lastHanded + bufferPeriod_);
+    // The last samples handed over are still in the device's buffer: wait while they play.
+    const auto lastFrames = static_cast<std::int64_t>(frameBytes_ ? lastChunk / frameBytes_ : 0);
+    std::this_thread::sleep_until(
+        lastHanded + std::chrono::microseconds(lastFrames * 1'000'000 / format_.sampleRate));
     SDL_PauseAudioDevice(device_, 1);
     return true;
 }
@@ -129,6 +133,7 @@ void AudioOutput::Fill(void* self, std::uint8_t* stream, int length)
         output.streamPosition_ += copied;
         if (output.streamPosition_ == output.streamSize_) {
             output.lastHanded_ = now;
+            output.lastChunkBytes_ = copied;
             output.streamActive_ = false;
             output.streamData_ = nullptr;
             output.streamDone_.notify_all();

@@ -42,7 +42,7 @@ private:
     bool audioInitialised_ = false;
     OutputFormat format_;
     std::uint8_t silence_ = 0;
-    std::chrono::microseconds bufferPeriod_{};
+    std::size_t frameBytes_ = 0;
     std::optional<std::chrono::steady_clock::time_point> lastFailure_;
     std::chrono::milliseconds retryInterval_{5000};
     std::uint64_t openAttempts_ = 0;
@@ -56,6 +56,7 @@ private:
     bool streamActive_ = false;
     std::chrono::steady_clock::time_point firstHanded_;
     std::chrono::steady_clock::time_point lastHanded_;
+    std::size_t lastChunkBytes_ = 0;  // how much of the sound the last buffer held
 };
 
 }  // namespace qby::sound
