@@ -6,7 +6,7 @@ Positions and sizes are fractions of the 300 x 225 canvas; a single subject stan
 centred at 80 % of the height unless placed otherwise.
 """
 
-from compose import Drop, Hue, Layer, Picture, Swap, Tone
+from compose import Hue, Layer, Picture, Swap, Tone
 
 # Soft backgrounds.
 SKY = "#dcefff"
@@ -237,7 +237,7 @@ P("PIANO", D("piano", w=0.85), bg=CREAM)
 P("PINEAPPLE", T("1f34d", h=0.86), bg=SKY)
 P("PINGPONG", F("ping-pong"), bg=SKY)
 flowers("PINKFLOWERS", Swap({"#d3d3d3": "#ff6fae"}), MINT,
-                            "three flowers recoloured pink")
+        "three flowers recoloured pink")
 P("POTATO", F("potato"), bg=SKY)
 P("PUMPKIN", D("pumpkin"), bg=MINT)
 P("PURPLEGLOVE", F("gloves"), bg=CREAM)
@@ -299,7 +299,7 @@ P("UNICORN", F("unicorn"), bg=LILAC)
 
 # --- V ---------------------------------------------------------------------------------
 flowers("VIOLETFLOWERS", Swap({"#d3d3d3": "#8e4fd6", "#ffb02e": "#ffe066"}), MINT,
-                              "three flowers recoloured violet")
+        "three flowers recoloured violet")
 P("VIOLIN", F("violin"), bg=CREAM)
 P("VOLCANO", F("volcano"), bg=SKY)
 
@@ -313,7 +313,7 @@ P("WHALE", F("spouting-whale"), bg=SKY)
 P("WHISTLE", D("whistle"), bg=SKY)
 P("WHITECUP", F("hot-beverage"), bg=SKY)
 flowers("WHITEFLOWERS", Swap({"#d3d3d3": "#fafafa"}), "#cfe8d4",
-                             "three white flowers")
+        "three white flowers")
 P("WIND", F("wind-face", at=(0.32, 0.5), h=0.72),
   F("leaf-fluttering-in-wind", at=(0.78, 0.5), h=0.6), bg=SKY)
 P("WINTER", D("winter", cover=True), bg=None)
@@ -330,7 +330,7 @@ P("YELLOWBALLOONS",
   F("balloon", at=(0.5, 0.46), h=0.78, ops=(YELLOW_BALLOON,)),
   bg=SKY, note="three balloons recoloured yellow")
 flowers("YELLOWFLOWERS", YELLOW_BLOSSOM, SKY,
-                              "three flowers recoloured yellow")
+        "three flowers recoloured yellow")
 P("YOGHURT", D("yoghurt"), bg=ROSE)
 
 # --- Z ---------------------------------------------------------------------------------

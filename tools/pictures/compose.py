@@ -11,7 +11,7 @@ import io
 import os
 import re
 import subprocess
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 
 from PIL import Image
 
@@ -71,8 +71,6 @@ class Hue:
             return rgb
         return rgb_of(self.to / 360.0, l * self.light, s * self.sat)
 
-    def describe(self):
-        return "hue %d-%d to %d" % (self.lo, self.hi, self.to)
 
 
 class Tone:
@@ -95,8 +93,6 @@ class Tone:
             return rgb
         return rgb_of(self.h, self.lo + (self.hi - self.lo) * l, self.s)
 
-    def describe(self):
-        return "toned %s" % self.colour
 
 
 class Swap:
@@ -109,36 +105,15 @@ class Swap:
         new = self.mapping.get(to_hex(rgb))
         return parse_hex(new) if new else rgb
 
-    def describe(self):
-        return "colours swapped"
-
-
-class Drop:
-    """Removes the shapes painted in the given colours (e.g. a carved face)."""
-
-    def __init__(self, *colours):
-        self.colours = {to_hex(parse_hex(c)) for c in colours}
-
-    def describe(self):
-        return "parts removed"
 
 
 COLOUR_RE = re.compile(r'(?<=["\':\s])#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})(?=["\';\s)])')
-SHAPE_RE = re.compile(r'<(path|circle|ellipse|rect|polygon)\b[^>]*?/>')
-FILL_RE = re.compile(r'fill="(#[0-9a-fA-F]{3,6})"')
 
 
 def apply_ops(svg, ops):
+    """Applies the colour operations, in order, to every hex colour of the SVG text."""
     for op in ops:
-        if isinstance(op, Drop):
-            def drop(match, op=op):
-                fill = FILL_RE.search(match.group(0))
-                if fill and to_hex(parse_hex(fill.group(1))) in op.colours:
-                    return ""
-                return match.group(0)
-            svg = SHAPE_RE.sub(drop, svg)
-        else:
-            svg = COLOUR_RE.sub(lambda m, op=op: to_hex(op(parse_hex(m.group(1)))), svg)
+        svg = COLOUR_RE.sub(lambda m, op=op: to_hex(op(parse_hex(m.group(1)))), svg)
     return svg
 
 
@@ -169,9 +144,9 @@ def source_file(source):
     """The file name a source stands for, as named in the credits."""
     kind, name = source.split(":", 1)
     if kind == "fluent":
-        return "fluentui-emoji icons/flat/%s.svg" % name
+        return "fluentui-emoji/icons/flat/%s.svg" % name
     if kind == "twemoji":
-        return "@twemoji/svg %s.svg" % name
+        return "@twemoji/svg/%s.svg" % name
     return "tools/pictures/drawings/%s.svg" % name
 
 
@@ -188,7 +163,6 @@ class Layer:
     ops: tuple = ()
     rot: float = 0.0            # degrees, anticlockwise
     flip: bool = False
-    opacity: float = 1.0
     cover: bool = False         # a scene: fill the whole canvas, no cropping
 
     @property
@@ -202,7 +176,6 @@ class Picture:
     layers: list
     bg: object = None           # "#rrggbb", (top, bottom) gradient, or None under a scene
     note: str = ""              # what the picture shows when it is not just its source
-    extra: list = field(default_factory=list)
 
     def sources(self):
         seen = []
@@ -267,9 +240,6 @@ def compose(sources, picture):
     canvas = background(picture.bg)
     for layer in picture.layers:
         im = render_layer(sources, layer)
-        if layer.opacity < 1.0:
-            alpha = im.getchannel("A").point(lambda a, o=layer.opacity: round(a * o))
-            im.putalpha(alpha)
         if layer.cover:
             canvas.alpha_composite(im)
             continue
