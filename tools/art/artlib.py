@@ -173,6 +173,15 @@ def save_gif(frames, path, durations=None, background="#FFFFFF", colours=64):
     for i, frame in enumerate(flat):
         strip.paste(frame, (0, i * frame.height))
     palette_image = strip.quantize(colors=colours, method=Image.MEDIANCUT, dither=Image.NONE)
+    # Median cut averages colours: put the exact background colour back, so the picture's
+    # plain areas match what it stands on.
+    palette = palette_image.getpalette()
+    target = hex_rgb(background) if isinstance(background, str) else tuple(background)
+    for i in range(len(palette) // 3):
+        entry = palette[i * 3:i * 3 + 3]
+        if sum((a - b) ** 2 for a, b in zip(entry, target)) <= 3 * 12 ** 2:
+            palette[i * 3:i * 3 + 3] = list(target)
+    palette_image.putpalette(palette)
     paletted = [f.quantize(palette=palette_image, dither=Image.NONE) for f in flat]
     options = {"format": "GIF", "optimize": False}
     if len(paletted) > 1:

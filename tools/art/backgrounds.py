@@ -163,7 +163,7 @@ def logo(x, y, size):
 
 def feather(x, y, s, rotate):
     return ('<g transform="translate(%g %g) rotate(%g) scale(%g)">'
-            '<path d="M0 60 C10 30 24 8 44 0 C44 22 32 46 6 58 Z" fill="#FFFFFF" stroke="#6B3F1D" stroke-width="2" stroke-linejoin="round"/>'
+            '<path d="M0 60 C10 30 24 8 44 0 C44 22 32 46 6 58 Z" fill="#FFF1D2" stroke="#6B3F1D" stroke-width="2" stroke-linejoin="round"/>'
             '<path d="M0 60 C14 38 28 18 42 3" fill="none" stroke="#6B3F1D" stroke-width="1.6"/>'
             '<path d="M14 38 l-6 -6 M22 27 l-6 -7 M30 17 l-5 -7 M18 33 l8 3 M26 22 l8 3" stroke="#A9D3F5" stroke-width="2" stroke-linecap="round"/>'
             '</g>' % (x, y, rotate, s))
