@@ -1,5 +1,6 @@
 // Main and the interface-text lookup, with Langtext registered for this user or not at all.
 #include "core/modGLOBALS.h"
+#include "core/modLIBTEXT.h"
 #include "core/modPROGMAIN.h"
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
@@ -20,6 +21,7 @@ protected:
     {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE");
         // The state of a program that has not started yet.
+        strRegistryBase.clear();
         strLanguage.clear();
         strHelpLanguage.clear();
         strProgramText.clear();
@@ -38,11 +40,14 @@ protected:
         ASSERT_TRUE(registerServer && registerServer() == S_OK);
     }
 
-    // What the language dialog's OK does with the help language.
-    static void StoreHelp(const std::string& value)
+    static void StoreSetting(const std::string& name, const std::string& value)
     {
-        ASSERT_TRUE(clsREGISTRY().StringSave(SettingsRootKey(), SettingsSubKey(), strSettingHelp, value));
+        ASSERT_TRUE(clsREGISTRY().StringSave("-2147483647", "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS",
+                                             name, value));
     }
+
+    // What the language dialog's OK does with the help language.
+    static void StoreHelp(const std::string& value) { StoreSetting("HELP", value); }
 };
 
 }  // namespace
@@ -63,10 +68,8 @@ TEST_F(ProgramStart, FirstRunHasAmericanWordsAndEnglishTexts)
 TEST_F(ProgramStart, StoredSettingsAreTakenAsTheyStand)
 {
     RegisterLangtext();
-    ASSERT_TRUE(clsREGISTRY().StringSave("-2147483647", "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS",
-                                         "LANGUAGE", "english"));
-    ASSERT_TRUE(clsREGISTRY().StringSave("-2147483647", "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS",
-                                         "HELP", "KOREAN"));
+    StoreSetting("LANGUAGE", "english");
+    StoreHelp("KOREAN");
     Main();
     EXPECT_EQ(strLanguage, "english");
     EXPECT_EQ(strHelpLanguage, "KOREAN");
