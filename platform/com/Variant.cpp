@@ -39,29 +39,17 @@ HRESULT RoundToRange(double value, double low, double high, std::int32_t* result
 
 }  // namespace
 
-Variant Variant::Bool(bool value)
+Variant Variant::Integer(VARTYPE kind, std::int32_t value)
 {
     Variant result;
-    result.type_ = VT_BOOL;
-    result.integer_ = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return result;
-}
-
-Variant Variant::Int16(std::int16_t value)
-{
-    Variant result;
-    result.type_ = VT_I2;
+    result.type_ = kind;
     result.integer_ = value;
     return result;
 }
 
-Variant Variant::Long(std::int32_t value)
-{
-    Variant result;
-    result.type_ = VT_I4;
-    result.integer_ = value;
-    return result;
-}
+Variant Variant::Bool(bool value) { return Integer(VT_BOOL, value ? VARIANT_TRUE : VARIANT_FALSE); }
+Variant Variant::Int16(std::int16_t value) { return Integer(VT_I2, value); }
+Variant Variant::Long(std::int32_t value) { return Integer(VT_I4, value); }
 
 Variant Variant::Double(double value)
 {

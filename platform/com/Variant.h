@@ -71,6 +71,8 @@ public:
     HRESULT Assign(const Variant& value);
 
 private:
+    // A Boolean or integer variant of kind `kind`.
+    static Variant Integer(VARTYPE kind, std::int32_t value);
     // A reference of kind `kind` to `target`; empty when target is null.
     static Variant Reference(VARTYPE kind, void* target);
 
