@@ -12,16 +12,12 @@ from compose import Hue, Layer, Picture, Swap, Tone
 SKY = "#dcefff"
 MINT = "#e2f5e6"
 CREAM = "#fff5db"
-PEACH = "#ffe6da"
 LILAC = "#eee6fa"
 ROSE = "#fde5ee"
-LEMON = "#fbf7d2"
 AQUA = "#d8f3f2"
 SAND = "#f6ecdc"
-WHITE = "#ffffff"
 MIST = "#eef1f5"
 SKY_FADE = ("#bfe2ff", "#eef7ff")
-SEA_FADE = ("#7fd0f0", "#2f8fd0")
 NIGHT_FADE = ("#1d2450", "#3b4a8a")
 STORM_FADE = ("#6b7280", "#a9b0bb")
 SNOW_FADE = ("#c9dcf0", "#f4f8fc")
@@ -52,6 +48,12 @@ TAN_TO_BROWN = Swap({"#f3ad61": "#9a5b2c", "#6d4534": "#4a2a1a"})
 YELLOW_BALLOON = Swap({"#f8312f": "#ffd21f", "#ca0b4a": "#e0a800", "#ff8687": "#fff3a8",
                        "#3f5fff": "#7d7d7d"})
 YELLOW_BLOSSOM = Swap({"#d3d3d3": "#ffd21f", "#ffb02e": "#e86f00"})
+
+
+def twin(key, of):
+    """The same picture under the other variety's spelling (Chilli and Chili)."""
+    picture = next(p for p in PICTURES if p.key == of)
+    PICTURES.append(Picture(key, picture.layers, picture.bg, picture.note))
 
 
 def flowers(key, petals, bg, note):
@@ -101,18 +103,13 @@ P("CARROT", F("carrot"), bg=MINT)
 P("CAT", F("cat"), bg=LILAC)
 P("CHERRY", F("cherries"), bg=MINT)
 P("CHILLI", F("hot-pepper"), bg=CREAM)
-P("CHILI", F("hot-pepper"), bg=CREAM)
 P("CLOUD", T("2601", w=0.85), bg=("#6fb8f0", "#cbe7fc"))
 P("COAST", D("coast", cover=True), bg=None)
 P("CORN", F("ear-of-corn"), bg=SKY)
 P("COURGETTE",
   D("courgette", at=(0.46, 0.58), h=0.5, w=0.86, rot=18),
   F("blossom", at=(0.17, 0.3), h=0.4, rot=20, ops=(YELLOW_BLOSSOM,)),
-  bg=CREAM, note="a dark courgette with its yellow flower")
-P("ZUCCHINI",
-  D("courgette", at=(0.46, 0.58), h=0.5, w=0.86, rot=18),
-  F("blossom", at=(0.17, 0.3), h=0.4, rot=20, ops=(YELLOW_BLOSSOM,)),
-  bg=CREAM, note="a dark zucchini with its yellow flower")
+  bg=CREAM, note="a dark green courgette (zucchini) with its yellow flower")
 
 # --- D ---------------------------------------------------------------------------------
 P("DIVING", D("under-water", cover=True),
@@ -130,7 +127,6 @@ P("EAGLE", F("eagle", w=0.85), bg=SKY)
 P("EAR", F("ear-default"), bg=SKY)
 P("EARTH", F("globe-showing-europe-africa"), bg=NIGHT_FADE)
 P("EGG", F("egg", h=0.72), bg=SKY)
-P("EGGPLANT", F("eggplant"), bg=CREAM)
 P("ELEPHANT", F("elephant"), bg=SKY)
 P("EMU", D("emu", h=0.86), bg=CREAM)
 P("EYE", F("eye"), bg=SKY)
@@ -142,7 +138,6 @@ P("FISHING", F("fishing-pole"), bg=AQUA)
 P("FLUTE", T("1fa88", h=0.84, rot=-10), bg=LILAC)
 P("FOG", D("fog", cover=True), bg=None)
 P("FOOTBALL", F("soccer-ball", h=0.72), bg=MINT)
-P("SOCCER", F("soccer-ball", h=0.72), bg=MINT)
 P("FROST", D("frost", cover=True),
   F("maple-leaf", at=(0.5, 0.47), h=0.74, ops=(Tone("#ffffff", lo=0.97, hi=1.0),)),
   F("maple-leaf", at=(0.5, 0.47), h=0.66, ops=(Tone("#7fb2d9", lo=0.45, hi=0.9),)),
@@ -185,10 +180,6 @@ P("JEWELLERY", D("necklace", at=(0.36, 0.5), h=0.82, w=0.6),
   F("ring", at=(0.78, 0.62), h=0.42, rot=-12),
   F("gem-stone", at=(0.78, 0.24), h=0.28), bg=LILAC,
   note="a pearl necklace, a ring and a gem")
-P("JEWELRY", D("necklace", at=(0.36, 0.5), h=0.82, w=0.6),
-  F("ring", at=(0.78, 0.62), h=0.42, rot=-12),
-  F("gem-stone", at=(0.78, 0.24), h=0.28), bg=LILAC,
-  note="a pearl necklace, a ring and a gem")
 
 # --- K ---------------------------------------------------------------------------------
 P("KANGAROO", F("kangaroo", h=0.84), bg=SAND)
@@ -203,7 +194,11 @@ P("KOOKABURRA", D("kookaburra", h=0.86), bg=SKY)
 # --- L ---------------------------------------------------------------------------------
 P("LEMON", F("lemon"), bg=SKY)
 P("LETTUCE", F("leafy-green"), bg=CREAM)
-P("LIGHTNING", F("cloud-with-lightning", w=0.85), bg=NIGHT_FADE)
+P("LIGHTNING",
+  F("high-voltage", at=(0.38, 0.62), h=0.62, rot=-6, ops=(Hue(0, 60, 52, light=1.15),)),
+  F("high-voltage", at=(0.66, 0.6), h=0.48, rot=10, ops=(Hue(0, 60, 52, light=1.15),)),
+  F("cloud", at=(0.5, 0.24), h=0.44, w=0.9, ops=(Tone("#5d6b86", lo=0.2, hi=0.62),)),
+  bg=NIGHT_FADE, note="bright lightning bolts under a dark cloud")
 P("LIME", F("lime"), bg=CREAM)
 P("LION", F("lion"), bg=MINT)
 
@@ -271,10 +266,9 @@ P("SNOW", F("cloud-with-snow", at=(0.5, 0.36), h=0.6),
 P("SQUIRREL", F("chipmunk", ops=(Hue(15, 45, 22, sat=1.2),)), bg=MINT)
 P("STORM", F("cloud-with-lightning-and-rain", w=0.85), bg=STORM_FADE)
 P("STRAWBERRY", F("strawberry"), bg=CREAM)
-P("SUBWAY", F("metro"), bg=MIST)
 P("SUMMER", F("beach-with-umbrella", at=(0.45, 0.58), h=0.72),
   F("sun", at=(0.83, 0.2), h=0.32), bg=SKY, note="a sunny beach")
-P("SUNSET", F("sunrise", h=0.86), bg=PEACH)
+P("SUNSET", D("sunset", cover=True), bg=None)
 
 # --- T ---------------------------------------------------------------------------------
 P("TIGER", F("tiger"), bg=MINT)
@@ -342,3 +336,12 @@ P("ZOO", D("zoo", cover=True),
   F("lion", at=(0.5, 0.8), h=0.3),
   F("monkey", at=(0.72, 0.17), h=0.2),
   bg=None, note="a zoo gate with animals")
+
+
+# --- American spellings of the same things -----------------------------------------------
+twin("CHILI", "CHILLI")
+twin("EGGPLANT", "AUBERGINE")
+twin("JEWELRY", "JEWELLERY")
+twin("SOCCER", "FOOTBALL")
+twin("SUBWAY", "UNDERGROUND")
+twin("ZUCCHINI", "COURGETTE")
