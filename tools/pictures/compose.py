@@ -72,7 +72,6 @@ class Hue:
         return rgb_of(self.to / 360.0, l * self.light, s * self.sat)
 
 
-
 class Tone:
     """Turns every colour (or every saturated one) into shades of one colour.
 
@@ -81,7 +80,6 @@ class Tone:
     """
 
     def __init__(self, colour, lo=0.0, hi=1.0, min_sat=-1.0, sat=None):
-        self.colour = colour
         self.h, _, self.s = hls_of(parse_hex(colour))
         if sat is not None:
             self.s = sat
@@ -94,7 +92,6 @@ class Tone:
         return rgb_of(self.h, self.lo + (self.hi - self.lo) * l, self.s)
 
 
-
 class Swap:
     """Replaces exact colours (case-insensitive hex)."""
 
@@ -104,7 +101,6 @@ class Swap:
     def __call__(self, rgb):
         new = self.mapping.get(to_hex(rgb))
         return parse_hex(new) if new else rgb
-
 
 
 COLOUR_RE = re.compile(r'(?<=["\':\s])#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})(?=["\';\s)])')
@@ -186,8 +182,7 @@ class Picture:
 
     def how(self):
         kinds = {s.split(":")[0] for s in self.sources()}
-        drawn = kinds == {"drawing"}
-        if drawn:
+        if kinds == {"drawing"}:
             return "drawn by us"
         words = []
         if "drawing" in kinds or len(self.layers) > 1:
