@@ -21,7 +21,7 @@ std::string baseNameOf(const std::string& path)
 
 FileStatus statusOfOpenError(int error)
 {
-    if (error == ENOENT) {
+    if (error == ENOENT || error == ENOTDIR) {
         return FileStatus::Missing;
     }
     // O_NOFOLLOW answers ELOOP for a link at the last step of the path.

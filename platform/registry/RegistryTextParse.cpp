@@ -1,5 +1,6 @@
 // Reading the registry file's text form; see RegistryText.h for the rules on damage.
 #include <optional>
+#include <unordered_map>
 
 #include "platform/registry/RegistryText.h"
 
@@ -244,12 +245,31 @@ public:
             if (!parseValueLine(line, value)) {
                 return problemAt("a value that does not parse");
             }
-            setValue(*key, std::move(value));
+            store(*key, std::move(value));
         }
         return {};
     }
 
 private:
+    // Like setValue, through an index of each key's value names, so that a key with many values
+    // parses in linear time. A later line of the same name replaces the earlier value.
+    void store(Key& key, Value value)
+    {
+        auto& names = valueIndex_[&key];
+        if (names.empty()) {
+            for (std::size_t i = 0; i < key.values.size(); ++i) {
+                names.emplace(foldCase(key.values[i].name), i);
+            }
+        }
+        auto [entry, added] = names.try_emplace(foldCase(value.name), key.values.size());
+        if (added) {
+            key.values.push_back(std::move(value));
+        } else {
+            key.values[entry->second].type = value.type;
+            key.values[entry->second].data = std::move(value.data);
+        }
+    }
+
     bool nextLine(std::string_view& line)
     {
         if (position_ >= body_.size()) {
@@ -305,6 +325,7 @@ private:
     }
 
     std::string_view body_;
+    std::unordered_map<const Key*, std::unordered_map<std::string, std::size_t>> valueIndex_;
     std::size_t position_ = 0;
     std::size_t lineNumber_ = 0;
 };
