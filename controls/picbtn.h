@@ -27,8 +27,6 @@
 #include <cstdint>
 #include <string>
 
-class picbtnObject;
-
 class picbtn : public qby::UserControl {
 public:
     // Dispatch identifiers of the members, in the order of the control's interface.
@@ -166,5 +164,5 @@ private:
     std::string strCaption;
     bool blnPointerOver = false;
 
-    ComPtr<picbtnObject> object_;
+    ComPtr<IDispatch> object_;  // made on first use; told when this object goes
 };
