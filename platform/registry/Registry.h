@@ -91,4 +91,5 @@ LONG RegDeleteValueA(HKEY key, const char* valueName);
 // HKEY_CURRENT_USER lives in ${XDG_CONFIG_HOME:-$HOME/.config}/quillby/registry.reg.
 // HKEY_LOCAL_MACHINE is the installation's machine-wide file (read-only for a normal user).
 // HKEY_CLASSES_ROOT is a merged view: reads look at HKEY_CURRENT_USER\SOFTWARE\Classes first and
-// then HKEY_LOCAL_MACHINE\SOFTWARE\Classes; writes go to the user's SOFTWARE\Classes.
+// then HKEY_LOCAL_MACHINE\SOFTWARE\Classes, value by value; writes go to the user's
+// SOFTWARE\Classes, or to the machine's when QUILLBY_REGISTER_MACHINE=1 (an installer).

@@ -109,7 +109,7 @@ std::string temporaryPathFor(const std::string& path)
     return path + ".tmp-" + std::to_string(::getpid());
 }
 
-FileStatus replaceFile(const std::string& path, std::string_view bytes, int& error)
+FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t mode, int& error)
 {
     const std::string temporary = temporaryPathFor(path);
     int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -118,7 +118,7 @@ FileStatus replaceFile(const std::string& path, std::string_view bytes, int& err
         // Whatever stands at our temporary name (a link, a folder) is not ours to replace.
         return error == EEXIST || error == ELOOP ? FileStatus::Refused : FileStatus::Failed;
     }
-    bool written = ::fchmod(descriptor, 0600) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
     error = errno;
     if (::close(descriptor) != 0 && written) {
         written = false;

@@ -29,10 +29,10 @@ FileRead readRegularFile(const std::string& path, std::size_t maxBytes);
 // The one temporary name this process writes `path` through: "<path>.tmp-<pid>".
 std::string temporaryPathFor(const std::string& path);
 
-// Writes `bytes` to the temporary file beside `path` (created new, mode 0600, never through a
-// link), flushes it to disk, renames it over `path` and flushes the folder. On failure `path`
+// Writes `bytes` to the temporary file beside `path` (created new, never through a link, given
+// `mode`), flushes it to disk, renames it over `path` and flushes the folder. On failure `path`
 // is untouched and the temporary is gone.
-FileStatus replaceFile(const std::string& path, std::string_view bytes, int& error);
+FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t mode, int& error);
 
 // Renames `path` to "<path>.corrupt-<UTC time>" ("-2", "-3", ... added when taken) and flushes
 // the folder; answers the new name.

@@ -126,7 +126,9 @@ LONG Store::commit(const std::function<Change(Tree&)>& change)
         return ERROR_CANTWRITE;
     }
     int error = 0;
-    FileStatus written = replaceFile(path_, text, error);
+    // The user's file is private; the machine-wide one is read by every user.
+    const mode_t mode = policy_ == FolderPolicy::CreateIfMissing ? 0600 : 0644;
+    FileStatus written = replaceFile(path_, text, mode, error);
     if (written != FileStatus::Ok) {
         return written == FileStatus::Refused ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
     }

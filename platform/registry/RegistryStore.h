@@ -18,8 +18,8 @@
 namespace qby::registry {
 
 enum class FolderPolicy {
-    CreateIfMissing,  // the per-user store: its folder is made (0700) on the first write
-    MustBeWritable,   // the machine-wide store: written only where its folder is writable
+    CreateIfMissing,  // the per-user store: its folder is made (0700) on the first write, file 0600
+    MustBeWritable,   // the machine-wide store: written only where its folder is writable, file 0644
 };
 
 struct Snapshot {

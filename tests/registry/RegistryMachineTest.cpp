@@ -27,6 +27,9 @@ TEST_F(RegistryMachine, ClassesAreReadFromTheUserFirstAndThenTheMachine)
     registerMachineWide("/usr/lib/quillby/machine.so", "Apartment");
     EXPECT_EQ(loadString(HKEY_CLASSES_ROOT, kServer, ""), "/usr/lib/quillby/machine.so");
     EXPECT_FALSE(fs::exists(userFile()));
+    EXPECT_EQ(fs::status(machineFile()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read)
+        << "every user reads the machine's registrations";
 
     ASSERT_EQ(saveString(HKEY_CURRENT_USER, std::string("SOFTWARE\\Classes\\") + kServer, nullptr,
                          "/home/user/lib/user.so"),
