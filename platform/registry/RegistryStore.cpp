@@ -30,25 +30,9 @@ Store::Store(std::string path, FolderPolicy policy)
 {
 }
 
-Snapshot Store::parsed(std::string bytes, bool& damaged)
+Snapshot Store::load(bool& damaged)
 {
     damaged = false;
-    if (cachedTree_ && bytes == cachedBytes_) {
-        return {ERROR_SUCCESS, cachedTree_};
-    }
-    ParsedText text = parseRegistryText(bytes);
-    if (!text.ok) {
-        damaged = true;
-        return {ERROR_SUCCESS, emptyTree()};
-    }
-    cachedBytes_ = std::move(bytes);
-    cachedTree_ = std::make_shared<const Tree>(std::move(text.tree));
-    return {ERROR_SUCCESS, cachedTree_};
-}
-
-Snapshot Store::read()
-{
-    std::lock_guard guard(mutex_);
     FileRead file = readRegularFile(path_, kMaxFileBytes + 1);
     if (file.status == FileStatus::Missing) {
         return {ERROR_SUCCESS, emptyTree()};
@@ -56,8 +40,24 @@ Snapshot Store::read()
     if (file.status != FileStatus::Ok) {
         return {errorOf(file), emptyTree()};
     }
+    if (cachedTree_ && file.bytes == cachedBytes_) {
+        return {ERROR_SUCCESS, cachedTree_};
+    }
+    ParsedText text = parseRegistryText(file.bytes);
+    if (!text.ok) {
+        damaged = true;
+        return {ERROR_SUCCESS, emptyTree()};
+    }
+    cachedBytes_ = std::move(file.bytes);
+    cachedTree_ = std::make_shared<const Tree>(std::move(text.tree));
+    return {ERROR_SUCCESS, cachedTree_};
+}
+
+Snapshot Store::read()
+{
+    std::lock_guard guard(mutex_);
     bool damaged = false;
-    Snapshot snapshot = parsed(std::move(file.bytes), damaged);
+    Snapshot snapshot = load(damaged);
     if (!damaged) {
         return snapshot;
     }
@@ -65,11 +65,11 @@ Snapshot Store::read()
     // just renamed into its place is never the one moved. Where that cannot be done (a machine
     // file in a folder the user cannot write) it stays, and reads answer an empty registry.
     if (policy_ == FolderPolicy::MustBeWritable && !isWritableFolder(folder_)) {
-        return {ERROR_SUCCESS, emptyTree()};
+        return snapshot;
     }
     FileLock lock = FileLock::acquire(lockPath_);
     if (lock.status() != FileStatus::Ok) {
-        return {ERROR_SUCCESS, emptyTree()};
+        return snapshot;
     }
     snapshot = readLocked();
     if (snapshot.error == ERROR_BADDB) {
@@ -80,15 +80,8 @@ Snapshot Store::read()
 
 Snapshot Store::readLocked()
 {
-    FileRead file = readRegularFile(path_, kMaxFileBytes + 1);
-    if (file.status == FileStatus::Missing) {
-        return {ERROR_SUCCESS, emptyTree()};
-    }
-    if (file.status != FileStatus::Ok) {
-        return {errorOf(file), emptyTree()};
-    }
     bool damaged = false;
-    Snapshot snapshot = parsed(std::move(file.bytes), damaged);
+    Snapshot snapshot = load(damaged);
     if (damaged && !moveAside(path_)) {
         // Kept where it is, and so not to be written over.
         return {ERROR_BADDB, emptyTree()};

@@ -43,9 +43,10 @@ public:
     LONG commit(const std::function<Change(Tree&)>& change);
 
 private:
+    // Reads and parses the file (or takes the cached tree); a damaged file answers an empty tree.
+    Snapshot load(bool& damaged);
     // Reads and parses the file while the writers' lock is held, keeping a damaged file aside.
     Snapshot readLocked();
-    Snapshot parsed(std::string bytes, bool& damaged);
 
     std::mutex mutex_;
     const std::string path_;

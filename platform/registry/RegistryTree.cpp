@@ -20,10 +20,20 @@ std::string sortKey(std::string_view path)
     return key;
 }
 
-bool isBelow(const std::string& candidate, const std::string& parentKey)
+// The entry after the last key below `self` (children follow their parent directly).
+template <typename Iterator>
+Iterator endOfSubtree(Iterator self, Iterator end)
 {
-    return candidate.size() > parentKey.size() && candidate.compare(0, parentKey.size(), parentKey) == 0 &&
-           candidate[parentKey.size()] == '\x01';
+    const std::string& parentKey = self->first;
+    auto isBelow = [&](const std::string& candidate) {
+        return candidate.size() > parentKey.size() && candidate.compare(0, parentKey.size(), parentKey) == 0 &&
+               candidate[parentKey.size()] == '\x01';
+    };
+    auto last = std::next(self);
+    while (last != end && isBelow(last->first)) {
+        ++last;
+    }
+    return last;
 }
 
 }  // namespace
@@ -150,32 +160,22 @@ bool Tree::create(std::string_view path)
 
 bool Tree::removeTree(std::string_view path)
 {
-    std::string key = sortKey(path);
-    auto first = keys_.find(key);
-    if (first == keys_.end()) {
+    auto self = keys_.find(sortKey(path));
+    if (self == keys_.end()) {
         return false;
     }
-    auto last = std::next(first);
-    while (last != keys_.end() && isBelow(last->first, key)) {
-        ++last;
-    }
-    keys_.erase(first, last);
+    keys_.erase(self, endOfSubtree(self, keys_.end()));
     return true;
 }
 
 bool Tree::clear(std::string_view path)
 {
-    std::string key = sortKey(path);
-    auto self = keys_.find(key);
+    auto self = keys_.find(sortKey(path));
     if (self == keys_.end()) {
         return false;
     }
     self->second.values.clear();
-    auto last = std::next(self);
-    while (last != keys_.end() && isBelow(last->first, key)) {
-        ++last;
-    }
-    keys_.erase(std::next(self), last);
+    keys_.erase(std::next(self), endOfSubtree(self, keys_.end()));
     return true;
 }
 

@@ -20,6 +20,27 @@ Place machinePlace(std::string_view path)
     return {machineStore(), joinPath(kMachineRoot, path)};
 }
 
+// Shows `visit` the key as each file it is read from holds it, in order, until it answers true;
+// answers the error of a file that could not be read.
+template <typename Visit>
+LONG visitKey(const OpenKey& key, Visit&& visit)
+{
+    for (const Place& place : readPlaces(key)) {
+        if (place.store == nullptr) {
+            continue;
+        }
+        Snapshot snapshot = place.store->read();
+        if (snapshot.error != ERROR_SUCCESS) {
+            return snapshot.error;
+        }
+        const Key* found = snapshot.tree->find(place.path);
+        if (found != nullptr && visit(*found)) {
+            break;
+        }
+    }
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 std::vector<Place> readPlaces(const OpenKey& key)
@@ -54,19 +75,8 @@ KeyLookup lookUpKey(const OpenKey& key)
 {
     KeyLookup lookup;
     lookup.exists = key.path.empty();
-    for (const Place& place : readPlaces(key)) {
-        if (lookup.exists) {
-            break;
-        }
-        if (place.store == nullptr) {
-            continue;
-        }
-        Snapshot snapshot = place.store->read();
-        if (snapshot.error != ERROR_SUCCESS) {
-            lookup.error = snapshot.error;
-            return lookup;
-        }
-        lookup.exists = snapshot.tree->find(place.path) != nullptr;
+    if (!lookup.exists) {
+        lookup.error = visitKey(key, [&](const Key&) { return lookup.exists = true; });
     }
     return lookup;
 }
@@ -75,25 +85,14 @@ ValueLookup lookUpValue(const OpenKey& key, std::string_view name)
 {
     ValueLookup lookup;
     lookup.keyExists = key.path.empty();
-    for (const Place& place : readPlaces(key)) {
-        if (place.store == nullptr) {
-            continue;
-        }
-        Snapshot snapshot = place.store->read();
-        if (snapshot.error != ERROR_SUCCESS) {
-            lookup.error = snapshot.error;
-            return lookup;
-        }
-        const Key* found = snapshot.tree->find(place.path);
-        if (found == nullptr) {
-            continue;
-        }
+    lookup.error = visitKey(key, [&](const Key& found) {
         lookup.keyExists = true;
-        if (const Value* value = findValue(*found, name)) {
+        if (const Value* value = findValue(found, name)) {
             lookup.value = *value;
-            return lookup;
+            return true;
         }
-    }
+        return false;
+    });
     return lookup;
 }
 
