@@ -12,7 +12,7 @@ STATES = {
                      gloss=0.65, shift=0, glow=None),
     "HL":       dict(frame="#FFC53D", top="#FFFFFF", bottom="#FFF0B3", line="#F09A1C",
                      gloss=0.85, shift=0, glow="#FFF7C8"),
-    "PRESSED":  dict(frame="#C7731F", top="#F6C46C", bottom="#FFE0A0", line="#9E5A16",
+    "PRESSED":  dict(frame="#C7731F", top="#F8CD80", bottom="#FFE3A8", line="#9E5A16",
                      gloss=0.25, shift=1, glow=None),
     "DISABLED": dict(frame="#BDBDBD", top="#F4F4F4", bottom="#DADADA", line="#A3A3A3",
                      gloss=0.35, shift=0, glow=None),
