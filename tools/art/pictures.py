@@ -256,10 +256,8 @@ def draw_natural():
                      % (76 + 11 * math.cos(math.radians(a)), 20 + 11 * math.sin(math.radians(a)),
                         76 + 14 * math.cos(math.radians(a)), 20 + 14 * math.sin(math.radians(a)))
                      for a in range(0, 360, 45)))
-    cloud = ('<g fill="#FFFFFF" %s><path d="M8 64 a7 7 0 0 1 6 -12 a9 9 0 0 1 16 -2 a7 7 0 0 1 8 8 '
-             'a6 6 0 0 1 0 6 Z"/></g>'
-             '<g fill="#FFFFFF" %s><path d="M62 64 a7 7 0 0 1 6 -12 a9 9 0 0 1 16 -2 a7 7 0 0 1 8 8 '
-             'a6 6 0 0 1 0 6 Z"/></g>' % (OUT, OUT))
+    cloud = "".join('<path d="M%d 64 a7 7 0 0 1 6 -12 a9 9 0 0 1 16 -2 a7 7 0 0 1 8 8 '
+                    'a6 6 0 0 1 0 6 Z" fill="#FFFFFF" %s/>' % (x, OUT) for x in (8, 62))
     return rainbow + sun + cloud
 
 

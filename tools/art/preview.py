@@ -239,38 +239,35 @@ def language():
     return m.image
 
 
+# The feedback boxes: client height, frame, labels (text, left, top, size, colour, width) and
+# buttons (left, top, caption), as their layouts place them.
+BOXES = [
+    (249, (7350, 3390), [("You are correct !", 135, 270, 21.75, 0xFFFFFF, 7365),
+                         ("You found Kangaroo", 135, 945, 14.25, 0, 7350)],
+     [(2790, 2700, "OK")]),
+    (249, (7350, 3390), [("Well Done!", 2715, 360, 21.75, 0xFF0000, 2205),
+                         ("You have found 10 correct answers in a row.", 135, 1215, 14.25, 0, 7350),
+                         ("Keep learning with your English .", 135, 1845, 14.25, 0x404040, 7350)],
+     [(2790, 2700, "OK")]),
+    (250, (7395, 3435), [("Sorry that is wrong", 135, 270, 20.25, 0, 7440),
+                         ("You have not found the correct one", 135, 945, 14.25, 0, 7440)],
+     [(2835, 2790, "OK")]),
+    (199, (7395, 2670), [("Would you like to play", 405, 675, 20.25, 0, 5415),
+                         ("again?", 405, 1130, 20.25, 0, 5415)],
+     [(2955, 1995, "Yes Please"), (5190, 1995, "No Thankyou")]),
+]
+
+
 def boxes():
-    out = []
-    m = Mock("MSGBOX", (513, 249))
-    m.rect(135, 135, 7350, 3390, 0xDB7028)
-    m.label("You are correct !", 135, 270, 21.75, 0xFFFFFF, 7365, True)
-    m.label("You found Kangaroo", 135, 945, 14.25, 0, 7350, True)
-    m.rect(3240, 1575, 1275, 1005, 0, 0xE0E0E0)
-    m.button(2790, 2700, "OK")
-    out.append(m.image)
-    m = Mock("MSGBOX", (513, 249))
-    m.rect(135, 135, 7350, 3390, 0xDB7028)
-    m.label("Well Done!", 2715, 360, 21.75, 0xFF0000, 2205, True)
-    m.label("You have found 10 correct answers in a row.", 135, 1215, 14.25, 0, 7350, True)
-    m.label("Keep learning with your English .", 135, 1845, 14.25, 0x404040, 7350, True)
-    m.button(2790, 2700, "OK")
-    out.append(m.image)
-    m = Mock("MSGBOX", (513, 250))
-    m.rect(135, 135, 7395, 3435, 0xDB7028)
-    m.label("Sorry that is wrong", 135, 270, 20.25, 0, 7440, True)
-    m.label("You have not found the correct one", 135, 945, 14.25, 0, 7440, True)
-    m.button(2835, 2790, "OK")
-    out.append(m.image)
-    m = Mock("MSGBOX", (513, 199))
-    m.rect(135, 135, 7395, 2670, 0xDB7028)
-    m.label("Would you like to play", 405, 675, 20.25, 0, 5415, True)
-    m.label("again?", 405, 1130, 20.25, 0, 5415, True)
-    m.button(2955, 1995, "Yes Please")
-    m.button(5190, 1995, "No Thankyou")
-    out.append(m.image)
     sheet = Image.new("RGB", (513 * 2 + 8, 250 * 2 + 8), "#808080")
-    for i, image in enumerate(out):
-        sheet.paste(image, ((i % 2) * 521, (i // 2) * 258))
+    for i, (height, (frame_w, frame_h), labels, buttons) in enumerate(BOXES):
+        m = Mock("MSGBOX", (513, height))
+        m.rect(135, 135, frame_w, frame_h, 0xDB7028)
+        for text, left, top, size, colour, width in labels:
+            m.label(text, left, top, size, colour, width, True)
+        for left, top, caption in buttons:
+            m.button(left, top, caption)
+        sheet.paste(m.image, ((i % 2) * 521, (i // 2) * 258))
     return sheet
 
 
