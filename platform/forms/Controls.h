@@ -16,15 +16,6 @@
 
 namespace qby {
 
-class Frame;
-
-// Where a control lies: on its form (or user control) or inside a picture box or frame.
-struct ContainerRef {
-    Control* control = nullptr;
-    ContainerRef() = default;
-    ContainerRef(Control& container) : control(&container) {}  // NOLINT: implicit on purpose
-};
-
 // A text label; windowless (no hWnd). Transparent labels show what lies behind them.
 class Label : public VisualControl {
 public:
@@ -82,6 +73,7 @@ public:
         std::optional<int> Appearance{};    // vbAppearanceFlat, vbAppearance3D (default)
         std::optional<OLE_COLOR> BackColor{}, ForeColor{};
         std::optional<int> ScaleMode{};     // of its inner coordinates (default twips)
+        std::optional<bool> AutoRedraw{};   // default False
         std::optional<std::string> FontName{};
         std::optional<double> FontSize{};
         std::optional<bool> FontBold{}, FontItalic{}, FontUnderline{};

@@ -35,6 +35,7 @@ public:
         std::optional<double> ClientWidth{}, ClientHeight{};
         std::optional<OLE_COLOR> BackColor{}, ForeColor{};
         std::optional<int> ScaleMode{};
+        std::optional<bool> AutoRedraw{};  // default True
         std::optional<qby::Picture> Picture{}, Icon{};
         std::optional<std::string> FontName{};
         std::optional<double> FontSize{};

@@ -20,6 +20,14 @@ namespace qby {
 
 using StdPicture = Picture;  // the type's name where a member called Picture hides it
 
+// Where a control lies in a design: on its form (or user control) or inside a picture box,
+// frame or user control given here.
+struct ContainerRef {
+    Control* control = nullptr;
+    ContainerRef() = default;
+    ContainerRef(Control& container) : control(&container) {}  // NOLINT: implicit on purpose
+};
+
 namespace detail {
 class SurfaceImpl;
 }
@@ -95,7 +103,11 @@ public:
     double ScaleX(double value, int fromScale, int toScale);
     double ScaleY(double value, int fromScale, int toScale);
 
-    // Drawing. What is drawn stays until Cls (it is kept across repaints and resizes).
+    // Drawing. With AutoRedraw True what is drawn stays until Cls (kept across repaints and
+    // resizes); with AutoRedraw False it is not kept (the next repaint covers it). Forms start
+    // with True, picture boxes and user controls with False.
+    bool AutoRedraw();
+    void AutoRedraw(bool value);
     void Cls();  // clears the drawing and puts the text position at (0, 0)
     // A line from (x1, y1) to (x2, y2) in scale units, in the given colour (ForeColor when
     // omitted) and DrawWidth; with a width of one pixel the end point is not drawn.

@@ -60,6 +60,8 @@ void OnModalShown(std::function<void(Form&)> hook);
 
 // Lets waiting events run (including the freeing of destroyed windows).
 void ProcessEvents();
+// After a test that ended the program (End), lets the runtime load windows again.
+void ResetAfterEnd();
 
 // State of the window as the window system sees it.
 bool IsShownOnScreen(Form& form);

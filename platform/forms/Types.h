@@ -65,6 +65,7 @@ inline constexpr int vbCharacters = 4;
 inline constexpr int vbInches = 5;
 inline constexpr int vbMillimeters = 6;
 inline constexpr int vbCentimeters = 7;
+inline constexpr int vbHimetric = 8;  // 0.01 mm (sizes of pictures)
 
 // Pointer shapes (MousePointer).
 inline constexpr int vbDefault = 0;

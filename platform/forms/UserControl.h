@@ -120,6 +120,7 @@ public:
         std::optional<OLE_COLOR> BackColor{}, ForeColor{};
         std::optional<qby::Picture> Picture{};
         std::optional<int> ScaleMode{};
+        std::optional<bool> AutoRedraw{};  // default False
         std::optional<int> BorderStyle{};  // 0 none (default), 1 fixed single
         std::optional<int> Appearance{};
         std::optional<std::string> FontName{};

@@ -1,0 +1,191 @@
+// The loaded parts of the standard controls and of user controls (internal).
+#pragma once
+
+#include "platform/forms/Impl.h"
+
+#include <QMovie>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace qby::detail {
+
+class LabelImpl : public VisualImpl {
+public:
+    LabelImpl(Label* proxy, FormLive& live, ContainerNode* container);
+    Label* label() const { return static_cast<Label*>(proxy); }
+
+    std::string caption;
+    bool autoSize = false;
+    bool wordWrap = false;
+    int alignment = vbLeftJustify;
+    int backStyle = vbOpaque;
+
+    void setCaption(const std::string& text);
+    void fitToText();
+    void paint(QPainter& painter) override;
+    void sizeChanged(bool byDesignOrCode) override;
+    void lookChanged() override { fitToText(); }
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+    void raiseDblClick() override;
+    QPointF eventUnits(QPointF pixels) const override;
+};
+
+class PictureBoxImpl : public VisualImpl, public ContainerNode {
+public:
+    PictureBoxImpl(PictureBox* proxy, FormLive& live, ContainerNode* container);
+    PictureBox* box() const { return static_cast<PictureBox*>(proxy); }
+
+    std::unique_ptr<SurfaceImpl> surface;
+    bool autoSize = false;
+    int borderStyle = 1;
+    int appearance = vbAppearance3D;
+
+    int borderPixels() const;
+    void afterCreate() override;
+    void setPicture(const Picture& picture);
+    void fitToPicture();
+    void updateOrigin();
+    void paint(QPainter& painter) override;
+    void sizeChanged(bool byDesignOrCode) override;
+    SurfaceImpl* surfaceImpl() override { return surface.get(); }
+
+    QWidget* childParent() override;
+    QPoint clientOrigin() const override;
+    int containerScaleMode() const override { return surface->scaleMode; }
+    VisualImpl* asControl() override { return this; }
+
+    void keyPress(QKeyEvent* event) override;
+    void keyRelease(QKeyEvent* event) override;
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+    void raiseDblClick() override;
+    QPointF eventUnits(QPointF pixels) const override;
+};
+
+class ImageImpl : public VisualImpl {
+public:
+    ImageImpl(Image* proxy, FormLive& live, ContainerNode* container);
+    Image* image() const { return static_cast<Image*>(proxy); }
+
+    Picture picture;
+    bool stretch = false;
+
+    void setPicture(const Picture& value);
+    void fitToPicture();
+    void paint(QPainter& painter) override;
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+    void raiseDblClick() override;
+    QPointF eventUnits(QPointF pixels) const override;
+};
+
+class ListBoxImpl : public VisualImpl {
+public:
+    ListBoxImpl(ListBox* proxy, FormLive& live, ContainerNode* container);
+    std::vector<std::string> items;
+    bool sorted = false;
+    int listIndex = -1;
+    void paint(QPainter& painter) override;
+    void raiseClick() override;
+};
+
+class ShapeImpl : public VisualImpl {
+public:
+    ShapeImpl(Shape* proxy, FormLive& live, ContainerNode* container);
+    int shape = vbShapeRectangle;
+    OLE_COLOR borderColor = vbWindowText;
+    int borderWidth = 1;
+    int borderStyle = 1;
+    int backStyle = vbTransparent;
+    int fillStyle = vbFSTransparent;
+    OLE_COLOR fillColor = vbBlack;
+    bool takesInput() const override { return false; }
+    void paint(QPainter& painter) override;
+};
+
+class LineImpl : public VisualImpl {
+public:
+    LineImpl(Line* proxy, FormLive& live, ContainerNode* container);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // twips
+    OLE_COLOR borderColor = vbWindowText;
+    int borderWidth = 1;
+    bool takesInput() const override { return false; }
+    void placeWidget();  // the widget covers the line's bounding box
+    void paint(QPainter& painter) override;
+};
+
+class FrameImpl : public VisualImpl, public ContainerNode {
+public:
+    FrameImpl(Frame* proxy, FormLive& live, ContainerNode* container);
+    std::string caption;
+    int borderStyle = 1;
+    void paint(QPainter& painter) override;
+    QWidget* childParent() override;
+    VisualImpl* asControl() override { return this; }
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+};
+
+class WebBrowserImpl : public VisualImpl {
+public:
+    WebBrowserImpl(WebBrowser* proxy, FormLive& live, ContainerNode* container);
+    ~WebBrowserImpl() override;
+    std::string location;
+    QImage still;
+    std::unique_ptr<QMovie> movie;
+    void navigate(const std::string& path);
+    void retire() override;
+    void afterCreate() override;
+    void paint(QPainter& painter) override;
+};
+
+class UserControlImpl : public VisualImpl, public ContainerNode {
+public:
+    UserControlImpl(UserControl* proxy, FormLive& live, ContainerNode* container);
+    UserControl* control() const { return static_cast<UserControl*>(proxy); }
+
+    std::unique_ptr<SurfaceImpl> surface;
+    int borderStyle = 0;
+    int appearance = vbAppearance3D;
+    std::vector<std::string> propertyChanged;
+    bool resizing = false;
+    int resizeDepth = 0;
+
+    int borderPixels() const { return borderStyle == 1 ? (appearance == vbAppearanceFlat ? 1 : 2) : 0; }
+    void afterCreate() override;
+    void updateOrigin();
+    void paint(QPainter& painter) override;
+    void sizeChanged(bool byDesignOrCode) override;
+    SurfaceImpl* surfaceImpl() override { return surface.get(); }
+
+    QWidget* childParent() override;
+    QPoint clientOrigin() const override;
+    int containerScaleMode() const override { return surface->scaleMode; }
+    VisualImpl* asControl() override { return this; }
+
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+    void raiseDblClick() override;
+    QPointF eventUnits(QPointF pixels) const override;
+};
+
+// Converts Qt's buttons and modifiers to the runtime's bits.
+int ButtonBits(Qt::MouseButtons buttons);
+int ButtonOf(Qt::MouseButton button);
+int ShiftBits(Qt::KeyboardModifiers modifiers);
+int KeyCodeOf(const QKeyEvent* event);
+
+}  // namespace qby::detail

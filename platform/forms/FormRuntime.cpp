@@ -1,0 +1,734 @@
+// The life of a form: load from its design, show (modeless, modal, inside the main frame),
+// hide, unload with its questions, destroy; and the form's window.
+#include "platform/forms/ControlKinds.h"
+#include "platform/forms/Design.h"
+#include "platform/forms/Impl.h"
+#include "platform/user/WindowTable.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace qby::detail {
+
+namespace {
+
+// The window of a form.
+class FormWidget : public QWidget {
+public:
+    FormWidget(Form& form, FormLive* live) : form_(form), live_(live) {}
+    void detach() { live_ = nullptr; }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        DispatchScope scope;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonDblClick:
+            event->accept();
+            if (live_ != nullptr && live_->enabled && !Ending())
+                mouse(static_cast<QMouseEvent*>(event));
+            return true;
+        case QEvent::WindowActivate:
+            if (live_ != nullptr)
+                Runtime::activated(form_);
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(event);
+    }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        if (live_ == nullptr || !live_->surface)
+            return;
+        QPainter painter(this);
+        live_->surface->paint(painter);
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        if (live_ == nullptr)
+            return;
+        DispatchScope scope;
+        if (live_->mdiClient)
+            live_->mdiClient->setGeometry(rect());
+        live_->clientSizeMaybeChanged();
+        if (live_ && live_->mdiClient) {
+            for (Form* child : LoadedForms()) {
+                FormLive* childLive = Runtime::live(*child);
+                if (childLive && childLive->window && childLive->window->parentWidget() == live_->mdiClient &&
+                    childLive->windowState == vbMaximized)
+                    childLive->window->setGeometry(live_->mdiClient->rect());
+            }
+        }
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        if (live_ == nullptr || live_->unloading)
+            return;
+        DispatchScope scope;
+        Runtime::closeRequested(form_);
+    }
+
+    void showEvent(QShowEvent* event) override
+    {
+        QWidget::showEvent(event);
+        if (live_ != nullptr && !event->spontaneous())
+            Runtime::formShownOrHidden(form_, true);
+    }
+
+    void hideEvent(QHideEvent* event) override
+    {
+        QWidget::hideEvent(event);
+        if (live_ != nullptr && !event->spontaneous())
+            Runtime::formShownOrHidden(form_, false);
+    }
+
+private:
+    void mouse(QMouseEvent* event)
+    {
+        const SurfaceImpl& surface = *live_->surface;
+        const float x = static_cast<float>(event->position().x() * kTwipsPerPixel / surface.unitTwipsX());
+        const float y = static_cast<float>(event->position().y() * kTwipsPerPixel / surface.unitTwipsY());
+        const int shift = ShiftBits(event->modifiers());
+        if (event->type() == QEvent::MouseMove) {
+            Runtime::raiseMouse(form_, 1, ButtonBits(event->buttons()), shift, x, y);
+            return;
+        }
+        const int button = ButtonOf(event->button());
+        if (button == 0)
+            return;
+        if (event->type() == QEvent::MouseButtonPress) {
+            if (clicks_.press(button, event->position().toPoint(), event->timestamp())) {
+                Runtime::raiseClick(form_, true);
+                return;
+            }
+            Runtime::raiseMouse(form_, 0, button, shift, x, y);
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            Runtime::raiseMouse(form_, 2, button, shift, x, y);
+            if (clicks_.release(button, rect().contains(event->position().toPoint())))
+                Runtime::raiseClick(form_, false);
+        }
+    }
+
+    Form& form_;
+    FormLive* live_;
+    ClickTracker clicks_;
+};
+
+FormWidget* formWidget(FormLive* live)
+{
+    return live ? static_cast<FormWidget*>(live->window.data()) : nullptr;
+}
+
+bool isTopLevel(FormLive* live)
+{
+    return live && live->window && live->window->isWindow();
+}
+
+void createRemaining(DesignContext& context)
+{
+    const std::vector<Control*> controls = Runtime::controls(*context.host);
+    for (Control* control : controls) {
+        if (Runtime::implOf(*control) == nullptr)
+            CreateDefaultImpl(context, *control);
+    }
+}
+
+// The user controls of a loaded form, deepest first.
+std::vector<UserControl*> userControlsOf(FormLive& live)
+{
+    std::vector<UserControl*> found;
+    for (auto it = live.impls.rbegin(); it != live.impls.rend(); ++it) {
+        if (auto* uc = dynamic_cast<UserControlImpl*>(it->get()); uc && !uc->retired)
+            found.push_back(uc->control());
+    }
+    return found;
+}
+
+bool handlersAllowed(Form& form)
+{
+    FormLive* live = Runtime::live(form);
+    return live != nullptr && !live->designing && !Ending();
+}
+
+}  // namespace
+
+// ---- FormLive ---------------------------------------------------------------------------
+
+FormLive::~FormLive() = default;
+
+void FormLive::applyWindowFlags()
+{
+    if (!window || !window->isWindow())
+        return;
+    Qt::WindowFlags flags;
+    const bool onTop = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    switch (borderStyle) {
+    case vbBSNone:
+        flags = (showInTaskbar ? Qt::Window : Qt::Tool) | Qt::FramelessWindowHint;
+        break;
+    case vbFixedToolWindow:
+    case vbSizableToolWindow:
+        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (controlBox)
+            flags |= Qt::WindowCloseButtonHint;
+        break;
+    default: {
+        flags = (showInTaskbar ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        const bool dialog = borderStyle == vbFixedDialog;
+        const bool minimize = minMaxGiven ? minButton : !dialog;
+        const bool maximize = minMaxGiven ? maxButton : !dialog;
+        if (controlBox) {
+            flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+            if (minimize)
+                flags |= Qt::WindowMinimizeButtonHint;
+            if (maximize)
+                flags |= Qt::WindowMaximizeButtonHint;
+        }
+        break;
+    }
+    }
+    if (onTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    if (window->windowFlags() != flags) {
+        const bool wasVisible = window->isVisible();
+        window->setWindowFlags(flags);
+        if (wasVisible)
+            window->show();
+    }
+}
+
+void FormLive::queryMinMax()
+{
+    if (!window || !window->isWindow() || handle == 0)
+        return;
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    MINMAXINFO info;
+    info.ptMaxSize = POINT{area.width(), area.height()};
+    info.ptMaxPosition = POINT{0, 0};
+    const bool framed = borderStyle != vbBSNone;
+    info.ptMinTrackSize = framed ? POINT{136, 39} : POINT{0, 0};
+    info.ptMaxTrackSize = POINT{32767, 32767};
+    SendMessageA(handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    if (!window)
+        return;
+    minimumOuter = QSize(std::max(0, static_cast<int>(info.ptMinTrackSize.x)),
+                         std::max(0, static_cast<int>(info.ptMinTrackSize.y)));
+    maximumOuter = QSize(std::clamp(static_cast<int>(info.ptMaxTrackSize.x), 0, QWIDGETSIZE_MAX),
+                         std::clamp(static_cast<int>(info.ptMaxTrackSize.y), 0, QWIDGETSIZE_MAX));
+    const QSize extra = FrameExtra(window);
+    QSize minimum = (minimumOuter - extra).expandedTo(QSize(0, 0));
+    QSize maximum = (maximumOuter - extra).expandedTo(QSize(0, 0));
+    const bool fixed = borderStyle == vbFixedSingle || borderStyle == vbFixedDialog ||
+                       borderStyle == vbFixedToolWindow;
+    if (fixed) {
+        minimum = window->size();
+        maximum = window->size();
+    }
+    window->setMinimumSize(minimum);
+    window->setMaximumSize(maximum.expandedTo(minimum));
+}
+
+void FormLive::clientSizeMaybeChanged()
+{
+    if (!window)
+        return;
+    const QSize size = window->size();
+    if (size == lastClientSize)
+        return;
+    lastClientSize = size;
+    if (surface && !surface->layer.isNull())
+        surface->ensureLayer();
+    if (!designing)
+        Runtime::raiseResize(form);
+}
+
+// ---- Runtime: access ---------------------------------------------------------------------
+
+FormState& Runtime::state(Form& form)
+{
+    return *form.state_;
+}
+
+FormLive* Runtime::live(Form& form)
+{
+    return form.state_->live.get();
+}
+
+void Runtime::site(UserControl& control, ControlHost* host, const std::string& name, int index)
+{
+    control.site(host, name, index);
+}
+
+// ---- loading ----------------------------------------------------------------------------
+
+bool Runtime::load(Form& form)
+{
+    FormState& st = state(form);
+    if (st.live)
+        return true;
+    if (Ending() || st.loading)
+        return false;
+    EnsureApplication();
+    form.EnsureInitialized();
+    if (st.live)
+        return true;
+    DispatchScope scope;
+    st.loading = true;
+    st.live = std::make_unique<FormLive>(form);
+    FormLive* live = st.live.get();
+    live->look.back = vbButtonFace;
+    live->look.fore = vbButtonText;
+    auto* widget = new FormWidget(form, live);
+    live->window = widget;
+    widget->setMouseTracking(true);
+    widget->setAttribute(Qt::WA_OpaquePaintEvent, true);
+    widget->resize(320, 240);
+    live->surface = std::make_unique<SurfaceImpl>(live->look, widget);
+    live->surface->autoRedraw = true;
+    if (form.isMdiFrame()) {
+        live->mdiClient = new QWidget(widget);
+        live->mdiClient->setGeometry(widget->rect());
+        live->mdiClient->setMouseTracking(true);
+        live->mdiClient->show();
+    }
+    live->handle = IssueWindowHandle(widget, widget);
+    live->surface->hwnd = live->handle;
+    live->applyWindowFlags();
+    live->queryMinMax();
+
+    DesignContext context(*live, &form, live);
+    {
+        Design design(context);
+        RunHandler([&] { Runtime::layout(form, design); });
+    }
+    createRemaining(context);
+    if (!st.live || st.live.get() != live) {
+        st.loading = false;
+        return false;
+    }
+    live->applyWindowFlags();
+    if (live->window) {
+        live->window->setWindowTitle(QString::fromStdString(live->caption));
+        live->lastClientSize = live->window->size();
+        if (live->mdiClient)
+            live->mdiClient->setGeometry(live->window->rect());
+    }
+    live->queryMinMax();
+    live->designing = false;
+    st.loading = false;
+    if (!Ending())
+        RunHandler([&] { form.Form_Load(); });
+    return state(form).live != nullptr;
+}
+
+// ---- unloading --------------------------------------------------------------------------
+
+namespace {
+
+bool unloadChildren(Form& frame)
+{
+    for (int round = 0; round < 16; ++round) {
+        std::vector<Form*> children;
+        for (Form* form : LoadedForms()) {
+            FormLive* live = Runtime::live(*form);
+            if (form != &frame && live && live->mdiChild)
+                children.push_back(form);
+        }
+        if (children.empty())
+            return true;
+        std::vector<Form*> asked;
+        for (Form* child : children) {
+            FormLive* live = Runtime::live(*child);
+            if (!live || live->unloading)
+                continue;
+            live->unloading = true;
+            asked.push_back(child);
+            int cancel = 0;
+            if (!Ending())
+                RunHandler([&] { Runtime::formQueryUnload(*child, cancel, vbFormMDIForm); });
+            if (cancel != 0 && !Ending()) {
+                for (Form* form : asked) {
+                    if (FormLive* l = Runtime::live(*form))
+                        l->unloading = false;
+                }
+                return false;
+            }
+        }
+        for (Form* child : asked) {
+            if (Runtime::live(*child) == nullptr)
+                continue;
+            int cancel = 0;
+            if (!Ending())
+                RunHandler([&] { Runtime::formUnload(*child, cancel); });
+            if (Runtime::live(*child) == nullptr)
+                continue;
+            if (cancel != 0 && !Ending()) {
+                for (Form* form : asked) {
+                    if (FormLive* l = Runtime::live(*form))
+                        l->unloading = false;
+                }
+                return false;
+            }
+            Runtime::destroy(*child, true);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void Runtime::formQueryUnload(Form& form, int& cancel, int mode)
+{
+    form.Form_QueryUnload(cancel, mode);
+}
+
+void Runtime::formUnload(Form& form, int& cancel)
+{
+    form.Form_Unload(cancel);
+}
+
+bool Runtime::unload(Form& form, int mode)
+{
+    FormState& st = state(form);
+    FormLive* live = st.live.get();
+    if (live == nullptr)
+        return true;
+    if (live->unloading || live->designing)
+        return false;
+    DispatchScope scope;
+    live->unloading = true;
+    int cancel = 0;
+    if (!Ending())
+        RunHandler([&] { form.Form_QueryUnload(cancel, mode); });
+    if (st.live.get() != live)
+        return true;
+    if (cancel != 0 && !Ending()) {
+        live->unloading = false;
+        return false;
+    }
+    if (form.isMdiFrame() && !unloadChildren(form)) {
+        if (st.live.get() == live)
+            live->unloading = false;
+        return st.live.get() != live;
+    }
+    if (st.live.get() != live)
+        return true;
+    cancel = 0;
+    if (!Ending())
+        RunHandler([&] { form.Form_Unload(cancel); });
+    if (st.live.get() != live)
+        return true;
+    if (cancel != 0 && !Ending()) {
+        live->unloading = false;
+        return false;
+    }
+    destroy(form, true);
+    QuitMainLoopIfIdle();
+    return true;
+}
+
+void Runtime::destroy(Form& form, bool runTerminate)
+{
+    FormState& st = state(form);
+    FormLive* live = st.live.get();
+    if (live == nullptr)
+        return;
+    DispatchScope scope;
+    live->unloading = true;
+    if (st.modalLoop != nullptr)
+        st.modalLoop->quit();
+    // Child windows of the main frame go first.
+    if (live->mdiClient) {
+        for (Form* other : LoadedForms()) {
+            FormLive* otherLive = Runtime::live(*other);
+            if (other != &form && otherLive && otherLive->window &&
+                otherLive->window->parentWidget() == live->mdiClient)
+                destroy(*other, runTerminate);
+        }
+    }
+    if (live->window)
+        live->window->hide();
+    // The last message of each window: children first, then the form.
+    for (auto it = live->impls.rbegin(); it != live->impls.rend(); ++it) {
+        if (HWND handle = (*it)->hwnd())
+            DestroyWindowHandle(handle);
+    }
+    DestroyWindowHandle(live->handle);
+    if (runTerminate && !Ending()) {
+        for (UserControl* control : userControlsOf(*live))
+            ucTerminate(*control);
+    }
+    for (auto& impl : live->impls) {
+        if (impl->proxy != nullptr && implOf(*impl->proxy) == impl.get())
+            bind(*impl->proxy, nullptr);
+        impl->retire();
+    }
+    for (ExternalControl* external : live->external) {
+        bind(*external, nullptr);
+        RetireControl(std::move(externalObject(*external)));
+    }
+    live->external.clear();
+    if (FormWidget* widget = formWidget(live)) {
+        widget->detach();
+        widget->deleteLater();
+    }
+    Retire(std::move(st.live));
+}
+
+// ---- showing ----------------------------------------------------------------------------
+
+void Runtime::show(Form& form, int style, Form* owner)
+{
+    if (Ending())
+        return;
+    FormState& st = state(form);
+    if (style == vbModal && st.modalLoop != nullptr)
+        return;
+    DispatchScope scope;
+    if (!load(form))
+        return;
+    FormLive* live = st.live.get();
+    if (live->mdiChild) {
+        MDIForm* frame = TheMdiForm();
+        if (frame != nullptr && frame != &form) {
+            if (!load(*frame))
+                return;
+            FormLive* frameLive = Runtime::live(*frame);
+            if (frameLive && frameLive->window && !frameLive->window->isVisible())
+                show(*frame, vbModeless, nullptr);
+            live = st.live.get();
+            frameLive = Runtime::live(*frame);
+            if (live == nullptr || frameLive == nullptr || !frameLive->mdiClient)
+                return;
+            if (live->window->parentWidget() != frameLive->mdiClient) {
+                live->window->setParent(frameLive->mdiClient, Qt::Widget);
+                live->lastClientSize = QSize();
+            }
+            if (live->windowState == vbMaximized)
+                live->window->setGeometry(frameLive->mdiClient->rect());
+        }
+    } else if (isTopLevel(live)) {
+        QWidget* window = live->window;
+        window->setWindowModality(style == vbModal ? Qt::ApplicationModal : Qt::NonModal);
+        if (owner != nullptr && owner != &form) {
+            FormLive* ownerLive = Runtime::live(*owner);
+            if (ownerLive && ownerLive->window) {
+                window->winId();
+                ownerLive->window->window()->winId();
+                if (window->windowHandle())
+                    window->windowHandle()->setTransientParent(ownerLive->window->window()->windowHandle());
+            }
+        }
+        if (!live->shownOnce) {
+            QRect centre;
+            if (live->startUpPosition == vbStartUpScreen) {
+                if (QScreen* screen = QGuiApplication::primaryScreen())
+                    centre = screen->availableGeometry();
+            } else if (live->startUpPosition == vbStartUpOwner && owner != nullptr) {
+                if (FormLive* ownerLive = Runtime::live(*owner); ownerLive && ownerLive->window)
+                    centre = ownerLive->window->window()->frameGeometry();
+            }
+            if (centre.isValid()) {
+                const QSize outer = window->size() + FrameExtra(window);
+                window->move(centre.x() + (centre.width() - outer.width()) / 2,
+                             centre.y() + (centre.height() - outer.height()) / 2);
+            }
+        }
+    }
+    live = st.live.get();
+    if (live == nullptr || !live->window)
+        return;
+    const bool wasVisible = live->window->isVisible();
+    if (isTopLevel(live) && live->windowState == vbMaximized)
+        live->window->showMaximized();
+    else if (isTopLevel(live) && live->windowState == vbMinimized)
+        live->window->showMinimized();
+    else
+        live->window->show();
+    if ((live = st.live.get()) == nullptr)
+        return;
+    live->window->raise();
+    if (isTopLevel(live) && !live->window->testAttribute(Qt::WA_ShowWithoutActivating))
+        live->window->activateWindow();
+    if (!live->shownOnce) {
+        live->shownOnce = true;
+        raiseResize(form);
+    }
+    if (!wasVisible && !isTopLevel(st.live.get()))
+        activated(form);
+    if (style != vbModal)
+        return;
+    live = st.live.get();
+    if (live == nullptr || !live->window || !live->window->isVisible())
+        return;
+    QEventLoop loop;
+    st.modalLoop = &loop;
+    if (g_modalHook) {
+        auto hook = g_modalHook;
+        RunHandler([&] { hook(form); });
+    }
+    live = st.live.get();
+    if (live != nullptr && live->window && live->window->isVisible() && !Ending())
+        loop.exec();
+    st.modalLoop = nullptr;
+    if ((live = st.live.get()) != nullptr && live->window && !live->window->isVisible())
+        live->window->setWindowModality(Qt::NonModal);
+}
+
+void Runtime::hide(Form& form)
+{
+    DispatchScope scope;
+    if (!load(form))
+        return;
+    if (FormLive* live = Runtime::live(form); live && live->window)
+        live->window->hide();
+}
+
+void Runtime::formShownOrHidden(Form& form, bool shown)
+{
+    FormState& st = state(form);
+    if (!shown) {
+        if (st.modalLoop != nullptr)
+            st.modalLoop->quit();
+        return;
+    }
+    if (FormLive* live = st.live.get())
+        live->queryMinMax();
+}
+
+void Runtime::closeRequested(Form& form)
+{
+    unload(form, vbFormControlMenu);
+}
+
+void Runtime::activated(Form& form)
+{
+    if (handlersAllowed(form))
+        RunHandler([&] { form.Form_Activate(); });
+}
+
+// ---- form events ------------------------------------------------------------------------
+
+void Runtime::raiseResize(Form& form)
+{
+    if (handlersAllowed(form))
+        RunHandler([&] { form.Form_Resize(); });
+}
+
+void Runtime::raiseMouse(Form& form, int kind, int button, int shift, float x, float y)
+{
+    if (!handlersAllowed(form))
+        return;
+    RunHandler([&] {
+        if (kind == 0)
+            form.Form_MouseDown(button, shift, x, y);
+        else if (kind == 1)
+            form.Form_MouseMove(button, shift, x, y);
+        else
+            form.Form_MouseUp(button, shift, x, y);
+    });
+}
+
+void Runtime::raiseClick(Form& form, bool doubleClick)
+{
+    if (!handlersAllowed(form))
+        return;
+    RunHandler([&] {
+        if (doubleClick)
+            form.Form_DblClick();
+        else
+            form.Form_Click();
+    });
+}
+
+// ---- user control events ----------------------------------------------------------------
+
+namespace {
+
+bool controlAlive(UserControl& control)
+{
+    ControlImpl* impl = Runtime::implOf(control);
+    return impl != nullptr && !impl->retired && !Ending();
+}
+
+}  // namespace
+
+void Runtime::ucInitialize(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_Initialize(); });
+}
+
+void Runtime::ucInitProperties(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_InitProperties(); });
+}
+
+void Runtime::ucReadProperties(UserControl& control, PropertyBag& bag)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_ReadProperties(bag); });
+}
+
+void Runtime::ucWriteProperties(UserControl& control, PropertyBag& bag)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_WriteProperties(bag); });
+}
+
+void Runtime::ucResize(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_Resize(); });
+}
+
+void Runtime::ucTerminate(UserControl& control)
+{
+    if (Runtime::implOf(control) != nullptr)
+        RunHandler([&] { control.UserControl_Terminate(); });
+}
+
+void Runtime::ucMouse(UserControl& control, int kind, int button, int shift, float x, float y)
+{
+    if (!controlAlive(control) || Runtime::implOf(control)->live.designing)
+        return;
+    RunHandler([&] {
+        if (kind == 0)
+            control.UserControl_MouseDown(button, shift, x, y);
+        else if (kind == 1)
+            control.UserControl_MouseMove(button, shift, x, y);
+        else
+            control.UserControl_MouseUp(button, shift, x, y);
+    });
+}
+
+void Runtime::ucClick(UserControl& control, bool doubleClick)
+{
+    if (!controlAlive(control) || Runtime::implOf(control)->live.designing)
+        return;
+    RunHandler([&] {
+        if (doubleClick)
+            control.UserControl_DblClick();
+        else
+            control.UserControl_Click();
+    });
+}
+
+}  // namespace qby::detail

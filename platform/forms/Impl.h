@@ -1,0 +1,384 @@
+// Internals of the form runtime: the loaded part of forms and controls over Qt widgets.
+// Only the platform layer includes this header.
+#pragma once
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Picture.h"
+#include "platform/forms/Types.h"
+#include "platform/forms/UserControl.h"
+#include "platform/user/Window.h"
+
+#include <QColor>
+#include <QEventLoop>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMouseEvent;
+class QKeyEvent;
+class QPainter;
+
+namespace qby {
+
+struct Picture::Data {
+    QImage image;
+    std::int32_t handle = 0;
+    int type = Picture::vbPicTypeBitmap;
+    int hotX = 0;
+    int hotY = 0;
+    bool cursor = false;
+};
+
+namespace detail {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+// Twips in one unit of a scale mode.
+double TwipsPerUnit(int scaleMode, bool vertical);
+int TwipsToPixels(double twips);
+QColor ToQColor(OLE_COLOR color);
+void EnsureApplication();
+
+struct FontSpec {
+    std::string name = "MS Sans Serif";
+    double size = 8.25;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+QFont MakeFont(const FontSpec& spec);
+
+// Colours, font and pointer of a window or control.
+struct Look {
+    OLE_COLOR back = vbButtonFace;
+    OLE_COLOR fore = vbButtonText;
+    FontSpec font;
+    int mousePointer = vbDefault;
+    Picture mouseIcon;
+};
+QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault);
+
+class FormLive;
+class VisualImpl;
+class SurfaceImpl;
+
+// Something controls can lie in: a form's client area, a picture box, a frame or a user
+// control's surface.
+class ContainerNode {
+public:
+    virtual ~ContainerNode() = default;
+    virtual QWidget* childParent() = 0;
+    // Where the container's inner coordinates start, in pixels of childParent().
+    virtual QPoint clientOrigin() const { return {0, 0}; }
+    virtual int containerScaleMode() const { return vbTwips; }
+    double unitTwipsX() const { return TwipsPerUnit(containerScaleMode(), false); }
+    double unitTwipsY() const { return TwipsPerUnit(containerScaleMode(), true); }
+    // Children in z-order (bottom first); windowless ones always lie below windowed ones.
+    std::vector<VisualImpl*> children;
+    void restack();
+    // The container as a control (null for a form's client area).
+    virtual VisualImpl* asControl() { return nullptr; }
+};
+
+// The drawing surface of a form, picture box or user control.
+class SurfaceImpl {
+public:
+    SurfaceImpl(Look& look, QWidget* widget) : look(look), widget(widget) {}
+    Look& look;
+    class VisualImpl* owner = nullptr;  // the picture box or user control (null for a form)
+    QPointer<QWidget> widget;  // the widget that shows the surface
+    QPoint origin{0, 0};       // where the client area starts in the widget (inside a border)
+    Picture picture;
+    QImage layer;  // what DrawLine and Print drew; transparent elsewhere
+    int scaleMode = vbTwips;
+    double currentX = 0;  // twips
+    double currentY = 0;
+    int drawWidth = 1;
+    bool autoRedraw = false;  // False: what is drawn is not kept (lost at the next repaint)
+    HWND hwnd = 0;
+
+    QSize clientPixels() const;
+    double unitTwipsX() const { return TwipsPerUnit(scaleMode, false); }
+    double unitTwipsY() const { return TwipsPerUnit(scaleMode, true); }
+    void paint(QPainter& painter) const;  // background, picture, drawing
+    void ensureLayer();
+    void cls();
+    void drawLine(double x1, double y1, double x2, double y2, OLE_COLOR color, int options);
+    void print(const std::string& text);
+    std::int64_t point(double x, double y) const;
+    void update();
+};
+
+class ControlImpl {
+public:
+    ControlImpl(Control* proxy, FormLive& live) : proxy(proxy), live(live) {}
+    virtual ~ControlImpl() = default;
+    ControlImpl(const ControlImpl&) = delete;
+    ControlImpl& operator=(const ControlImpl&) = delete;
+
+    Control* proxy;
+    FormLive& live;
+    std::string tag;
+    bool retired = false;
+
+    // Stops timers and detaches widgets; the object is freed later.
+    virtual void retire() { retired = true; }
+    virtual HWND hwnd() const { return 0; }
+};
+
+class ControlWidget;
+
+// Tells presses, double clicks and clicks apart the way the program expects: the second press
+// of a double click raises DblClick instead of MouseDown, and a left release over the control
+// after a left press on it raises Click (not after a double click).
+class ClickTracker {
+public:
+    // True when this press completes a double click.
+    bool press(int button, QPoint position, std::uint64_t timestamp);
+    // True when the release makes a click.
+    bool release(int button, bool inside);
+
+private:
+    bool leftDown_ = false;
+    bool inDoubleClick_ = false;
+    bool haveFirstClick_ = false;
+    std::uint64_t firstPressTime_ = 0;
+    std::uint64_t pendingPressTime_ = 0;
+    QPoint firstPressPosition_;
+    QPoint pendingPressPosition_;
+};
+
+class VisualImpl : public ControlImpl {
+public:
+    VisualImpl(Control* proxy, FormLive& live, ContainerNode* container, bool windowed);
+    ~VisualImpl() override;
+
+    ContainerNode* container;
+    const bool windowed;
+    double left = 0;  // twips, relative to the container's client area
+    double top = 0;
+    double width = 1200;
+    double height = 1200;
+    bool visible = true;
+    bool enabled = true;
+    std::string toolTip;
+    Look look;
+    QPointer<ControlWidget> widget;
+    HWND handle = 0;
+
+    void create();  // makes the widget inside the container
+    virtual void afterCreate() {}
+    void retire() override;
+    HWND hwnd() const override { return handle; }
+
+    // Geometry in the container's units.
+    double unitLeft() const { return left / container->unitTwipsX(); }
+    double unitTop() const { return top / container->unitTwipsY(); }
+    double unitWidth() const { return width / container->unitTwipsX(); }
+    double unitHeight() const { return height / container->unitTwipsY(); }
+    void setGeometryTwips(double newLeft, double newTop, double newWidth, double newHeight);
+    void setUnitGeometry(std::optional<double> l, std::optional<double> t,
+                         std::optional<double> w, std::optional<double> h);
+    QRect pixelRect() const;
+    void applyGeometry();
+    void setVisible(bool value);
+    void setEnabled(bool value);
+    void setToolTip(const std::string& text);
+    void applyCursor();
+    void applyLook();  // font and colours changed
+    void zorder(int position);
+    bool mouseTransparent() const;  // windowless and disabled, or no input at all
+
+    // Kind-specific behaviour.
+    virtual void paint(QPainter& painter);
+    virtual void sizeChanged(bool byDesignOrCode) { (void)byDesignOrCode; }
+    virtual void lookChanged() {}
+    virtual bool takesInput() const { return true; }
+    virtual SurfaceImpl* surfaceImpl() { return nullptr; }
+
+    // Input: positions in pixels of the widget.
+    void mousePress(QMouseEvent* event);
+    void mouseMove(QMouseEvent* event);
+    void mouseRelease(QMouseEvent* event);
+    virtual void keyPress(QKeyEvent* event) { (void)event; }
+    virtual void keyRelease(QKeyEvent* event) { (void)event; }
+
+    // Raising the kind's mouse events (X and Y already converted).
+    virtual void raiseMouseDown(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void raiseMouseMove(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void raiseMouseUp(int button, int shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
+    virtual void raiseClick() {}
+    virtual void raiseDblClick() {}
+    // Converts widget pixels to the units of the events' X and Y.
+    virtual QPointF eventUnits(QPointF pixels) const;
+
+private:
+    ClickTracker clicks_;
+};
+
+// The widget of every control; forwards painting and input to its control.
+class ControlWidget : public QWidget {
+public:
+    ControlWidget(VisualImpl* owner, QWidget* parent);
+    VisualImpl* owner = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The loaded part of a form: its window and every control's loaded part.
+class FormLive : public ContainerNode {
+public:
+    explicit FormLive(Form& form) : form(form) {}
+    ~FormLive() override;
+
+    Form& form;
+    QPointer<QWidget> window;       // the form's widget
+    QPointer<QWidget> mdiClient;    // the main frame's client area
+    std::unique_ptr<SurfaceImpl> surface;
+    Look look;
+    HWND handle = 0;
+    bool designing = true;
+    bool unloading = false;
+    bool shownOnce = false;
+    bool enabled = true;
+    std::string caption;
+    std::string tag;
+    Picture icon;
+    int borderStyle = vbSizable;
+    bool controlBox = true;
+    bool minButton = true;
+    bool maxButton = true;
+    bool minMaxGiven = false;
+    bool showInTaskbar = true;
+    int startUpPosition = vbStartUpManual;
+    int windowState = vbNormal;
+    bool mdiChild = false;
+    bool userMode = true;
+    QSize lastClientSize;
+    QSize minimumOuter{0, 0};
+    QSize maximumOuter{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+
+    std::vector<std::unique_ptr<ControlImpl>> impls;
+    std::vector<ExternalControl*> external;  // their objects are owned by the controls
+
+    QWidget* childParent() override { return window.data(); }
+    int containerScaleMode() const override { return surface ? surface->scaleMode : vbTwips; }
+    void applyWindowFlags();
+    void queryMinMax();       // WM_GETMINMAXINFO through the chain, then the limits applied
+    void clientSizeMaybeChanged();
+};
+
+class FormState {
+public:
+    bool initialized = false;
+    std::unique_ptr<FormLive> live;
+    QEventLoop* modalLoop = nullptr;
+    bool loading = false;
+};
+
+class DesignContext {
+public:
+    DesignContext(FormLive& live, ControlHost* host, ContainerNode* container)
+        : live(live), host(host), container(container)
+    {
+    }
+    FormLive& live;
+    ControlHost* host;
+    ContainerNode* container;
+    class UserControlImpl* userControl = nullptr;  // when designing a user control
+    std::vector<Control*> added;
+};
+
+// Access to private parts of the public classes.
+class Runtime {
+public:
+    static FormState& state(Form& form);
+    static FormLive* live(Form& form);
+    static void bind(Control& control, ControlImpl* impl) { control.impl_ = impl; }
+    static ControlImpl* implOf(const Control& control) { return control.impl_; }
+    static std::vector<Control*>& controls(ControlHost& host) { return host.controls_; }
+    static void layout(ControlHost& host, Design& design) { host.Layout(design); }
+    static void site(UserControl& control, ControlHost* host, const std::string& name, int index);
+    static std::unique_ptr<UserControl>& externalObject(ExternalControl& control) { return control.object_; }
+
+    // Form lifecycle.
+    static bool load(Form& form);
+    static bool unload(Form& form, int mode);
+    static void formQueryUnload(Form& form, int& cancel, int mode);
+    static void formUnload(Form& form, int& cancel);
+    static void destroy(Form& form, bool runTerminate);
+    static void show(Form& form, int style, Form* owner);
+    static void hide(Form& form);
+    static void formShownOrHidden(Form& form, bool shown);
+    static void closeRequested(Form& form);
+    static void activated(Form& form);
+
+    // Form events (each one guarded: not while designing, not when ending).
+    static void raiseResize(Form& form);
+    static void raiseMouse(Form& form, int kind, int button, int shift, float x, float y);
+    static void raiseClick(Form& form, bool doubleClick);
+
+    // User controls.
+    static void ucInitialize(UserControl& control);
+    static void ucInitProperties(UserControl& control);
+    static void ucReadProperties(UserControl& control, PropertyBag& bag);
+    static void ucWriteProperties(UserControl& control, PropertyBag& bag);
+    static void ucResize(UserControl& control);
+    static void ucTerminate(UserControl& control);
+    static void ucMouse(UserControl& control, int kind, int button, int shift, float x, float y);
+    static void ucClick(UserControl& control, bool doubleClick);
+};
+
+// Creates the loaded part of a control of the given kind (by its type) at the end of a
+// layout, for controls the layout did not mention.
+void CreateDefaultImpl(DesignContext& context, Control& control);
+void AddUserControl(DesignContext& context, UserControl& control, const UserControl::Props& props,
+                    const PropertyBag* stored);
+ContainerNode* ContainerOf(DesignContext& context, const ContainerRef& ref);
+
+// The runtime's process state.
+bool Ending();
+void SetEnding(bool value);
+int DispatchDepth();
+void Retire(std::unique_ptr<FormLive> live);
+void RetireControl(std::unique_ptr<UserControl> control);
+void QuitMainLoopIfIdle();
+void RegisterForm(Form* form);
+void UnregisterForm(Form* form);
+MDIForm* TheMdiForm();
+extern std::function<void(Form&)> g_modalHook;
+
+// Timers.
+class TimerImpl : public ControlImpl {
+public:
+    TimerImpl(Control* proxy, FormLive& live);
+    ~TimerImpl() override;
+    bool enabled = true;
+    int interval = 0;
+    void restart();  // stops and, when enabled with an interval, starts the full interval
+    void stop();
+    void retire() override;
+    void fire();
+    // On the test clock.
+    std::int64_t due = 0;
+    std::uint64_t order = 0;
+    bool onTestClock = false;
+    std::unique_ptr<QTimer> realTimer;
+};
+void ClockSchedule(TimerImpl* timer);
+void ClockCancel(TimerImpl* timer);
+
+}  // namespace detail
+}  // namespace qby

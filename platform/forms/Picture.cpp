@@ -1,0 +1,256 @@
+// Picture values: decoding images from memory or files.
+#include "platform/forms/Picture.h"
+#include "platform/forms/Impl.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+
+namespace qby {
+
+namespace {
+
+std::atomic<std::int32_t> g_nextHandle{0x2000};
+DesignPictureLoader g_designLoader;
+
+std::uint32_t readLittle(const unsigned char* data, int bytes)
+{
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | data[i];
+    return value;
+}
+
+// A bitmap resource holds the bitmap without its file header: put one in front.
+QByteArray withBitmapFileHeader(const unsigned char* data, std::size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (size < 16)
+        return bytes;
+    const std::uint32_t headerSize = readLittle(data, 4);
+    if (headerSize != 12 && headerSize != 40 && headerSize != 52 && headerSize != 56 &&
+        headerSize != 108 && headerSize != 124)
+        return bytes;
+    if (headerSize > size)
+        return bytes;
+    std::uint32_t bitsPerPixel = 0;
+    std::uint32_t colorsUsed = 0;
+    std::uint32_t compression = 0;
+    if (headerSize == 12) {
+        bitsPerPixel = readLittle(data + 10, 2);
+    } else {
+        bitsPerPixel = readLittle(data + 14, 2);
+        compression = readLittle(data + 16, 4);
+        colorsUsed = readLittle(data + 32, 4);
+    }
+    std::uint32_t paletteEntries = colorsUsed;
+    if (paletteEntries == 0 && bitsPerPixel <= 8)
+        paletteEntries = 1u << bitsPerPixel;
+    const std::uint32_t entrySize = headerSize == 12 ? 3 : 4;
+    std::uint32_t masks = 0;
+    if (headerSize == 40 && (compression == 3 || compression == 6))
+        masks = compression == 3 ? 12 : 16;
+    const std::uint32_t offset = 14 + headerSize + masks + paletteEntries * entrySize;
+    const std::uint32_t fileSize = 14 + static_cast<std::uint32_t>(size);
+    QByteArray header(14, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    for (int i = 0; i < 4; ++i) {
+        header[2 + i] = static_cast<char>((fileSize >> (8 * i)) & 0xFF);
+        header[10 + i] = static_cast<char>((offset >> (8 * i)) & 0xFF);
+    }
+    return header + bytes;
+}
+
+Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
+{
+    if (image.isNull())
+        return Picture();
+    auto data = std::make_shared<Picture::Data>();
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.hasAlphaChannel())
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else if (!image.hasAlphaChannel() && image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    data->image = std::move(image);
+    data->handle = g_nextHandle.fetch_add(1);
+    data->type = type;
+    data->cursor = cursor;
+    data->hotX = hotX;
+    data->hotY = hotY;
+    return Picture(std::shared_ptr<const Picture::Data>(std::move(data)));
+}
+
+bool isIconOrCursor(const unsigned char* data, std::size_t size, int* kind)
+{
+    if (size < 22 || data[0] != 0 || data[1] != 0 || data[3] != 0)
+        return false;
+    if (data[2] != 1 && data[2] != 2)
+        return false;
+    if (readLittle(data + 4, 2) == 0)
+        return false;
+    *kind = data[2];
+    return true;
+}
+
+QImage decode(const unsigned char* data, std::size_t size, const char* format = nullptr)
+{
+    if (data == nullptr || size == 0)
+        return {};
+    detail::EnsureApplication();
+    QByteArray bytes = withBitmapFileHeader(data, size);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(true);
+    QImage image = reader.read();
+    return image;
+}
+
+// Cursors are stored like icons with type 2; read them as icons, keeping the hot spot.
+QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int* hotY)
+{
+    int kind = 0;
+    if (!isIconOrCursor(data, size, &kind))
+        return decode(data, size);
+    if (kind == 2) {
+        *hotX = static_cast<int>(readLittle(data + 6 + 4, 2));
+        *hotY = static_cast<int>(readLittle(data + 6 + 6, 2));
+    }
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    bytes[2] = 1;  // the icon reader reads the cursor's images alike
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    return reader.read();
+}
+
+}  // namespace
+
+Picture::Picture() = default;
+
+Picture::Picture(std::shared_ptr<const Data> data) : data_(std::move(data)) {}
+
+Picture Picture::FromEncodedBytes(const std::vector<unsigned char>& bytes)
+{
+    return FromEncodedBytes(bytes.data(), bytes.size());
+}
+
+Picture Picture::FromEncodedBytes(const unsigned char* data, std::size_t size)
+{
+    int kind = 0;
+    if (data != nullptr && isIconOrCursor(data, size, &kind)) {
+        int hotX = 0;
+        int hotY = 0;
+        QImage image = decodeCursor(data, size, &hotX, &hotY);
+        return makePicture(std::move(image), vbPicTypeIcon, kind == 2, hotX, hotY);
+    }
+    return makePicture(decode(data, size), vbPicTypeBitmap, false, 0, 0);
+}
+
+Picture Picture::CursorFromEncodedBytes(const std::vector<unsigned char>& bytes)
+{
+    int hotX = 0;
+    int hotY = 0;
+    QImage image = decodeCursor(bytes.data(), bytes.size(), &hotX, &hotY);
+    return makePicture(std::move(image), vbPicTypeIcon, true, hotX, hotY);
+}
+
+Picture Picture::FromFile(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return Picture();
+    const QByteArray bytes = file.readAll();
+    return FromEncodedBytes(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                            static_cast<std::size_t>(bytes.size()));
+}
+
+Picture Picture::Filled(int widthPx, int heightPx, OLE_COLOR color)
+{
+    if (widthPx <= 0 || heightPx <= 0)
+        return Picture();
+    QImage image(widthPx, heightPx, QImage::Format_RGB32);
+    image.fill(detail::ToQColor(color));
+    return makePicture(std::move(image), vbPicTypeBitmap, false, 0, 0);
+}
+
+bool Picture::IsEmpty() const
+{
+    return !data_ || data_->image.isNull();
+}
+
+std::int32_t Picture::Handle() const
+{
+    return data_ ? data_->handle : 0;
+}
+
+int Picture::Type() const
+{
+    return IsEmpty() ? vbPicTypeNone : data_->type;
+}
+
+int Picture::WidthPx() const
+{
+    return IsEmpty() ? 0 : data_->image.width();
+}
+
+int Picture::HeightPx() const
+{
+    return IsEmpty() ? 0 : data_->image.height();
+}
+
+std::int32_t Picture::Width() const
+{
+    return static_cast<std::int32_t>(std::lround(WidthPx() * 2540.0 / 96.0));
+}
+
+std::int32_t Picture::Height() const
+{
+    return static_cast<std::int32_t>(std::lround(HeightPx() * 2540.0 / 96.0));
+}
+
+int Picture::HotSpotX() const
+{
+    return data_ ? data_->hotX : 0;
+}
+
+int Picture::HotSpotY() const
+{
+    return data_ ? data_->hotY : 0;
+}
+
+bool Picture::IsCursor() const
+{
+    return data_ && data_->cursor;
+}
+
+std::int64_t Picture::Point(int xPx, int yPx) const
+{
+    if (IsEmpty() || xPx < 0 || yPx < 0 || xPx >= data_->image.width() || yPx >= data_->image.height())
+        return -1;
+    const QRgb pixel = data_->image.pixel(xPx, yPx);
+    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+void SetDesignPictureLoader(DesignPictureLoader loader)
+{
+    g_designLoader = std::move(loader);
+}
+
+Picture DesignPicture(const std::string& name)
+{
+    if (!g_designLoader)
+        return Picture();
+    try {
+        return g_designLoader(name);
+    } catch (...) {
+        return Picture();
+    }
+}
+
+}  // namespace qby

@@ -1,0 +1,436 @@
+// Process-wide services of the form runtime: the application object, fonts, colours, units,
+// the message loop, DoEvents, End, the Screen object and the freeing of unloaded windows.
+#include "platform/forms/Runtime.h"
+#include "platform/forms/Impl.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace qby {
+
+ScreenObject Screen;
+
+namespace detail {
+
+std::function<void(Form&)> g_modalHook;
+
+namespace {
+
+bool g_ending = false;
+int g_depth = 0;
+bool g_flushing = false;
+QEventLoop* g_mainLoop = nullptr;
+std::vector<std::unique_ptr<FormLive>> g_deadForms;
+std::vector<std::unique_ptr<UserControl>> g_deadControls;
+int g_screenPointer = vbDefault;
+Picture g_screenIcon;
+int g_overrideCount = 0;
+
+std::vector<Form*>& forms()
+{
+    static std::vector<Form*> all;
+    return all;
+}
+
+void installFontSubstitutions()
+{
+    const QStringList latin{"Comic Neue", "DejaVu Sans", "NanumGothic"};
+    const QStringList plain{"DejaVu Sans", "NanumGothic"};
+    QFont::insertSubstitutions("Comic Sans MS", latin);
+    QFont::insertSubstitutions("Tahoma", plain);
+    QFont::insertSubstitutions("MS Sans Serif", plain);
+    QFont::insertSubstitutions("Microsoft Sans Serif", plain);
+    QFont::insertSubstitutions("Arial", plain);
+    QFont::insertSubstitutions("Gulim", QStringList{"NanumGothic", "DejaVu Sans"});
+}
+
+void flushGraveyard()
+{
+    if (g_flushing)
+        return;
+    g_flushing = true;
+    while (!g_deadForms.empty() || !g_deadControls.empty()) {
+        auto deadForms = std::move(g_deadForms);
+        auto deadControls = std::move(g_deadControls);
+        g_deadForms.clear();
+        g_deadControls.clear();
+        deadControls.clear();
+        deadForms.clear();
+    }
+    g_flushing = false;
+}
+
+}  // namespace
+
+void EnsureApplication()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    static int argc = 1;
+    static char name[] = "quillby";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installFontSubstitutions();
+}
+
+double TwipsPerUnit(int scaleMode, bool vertical)
+{
+    switch (scaleMode) {
+    case vbPoints:
+        return 20.0;
+    case vbPixels:
+        return kTwipsPerPixel;
+    case vbCharacters:
+        return vertical ? 240.0 : 120.0;
+    case vbInches:
+        return 1440.0;
+    case vbMillimeters:
+        return 1440.0 / 25.4;
+    case vbCentimeters:
+        return 1440.0 / 2.54;
+    case vbHimetric:
+        return 1440.0 / 2540.0;
+    default:
+        return 1.0;
+    }
+}
+
+int TwipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+QColor ToQColor(OLE_COLOR color)
+{
+    const std::uint32_t rgb = ColorToRgb(color);
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+QFont MakeFont(const FontSpec& spec)
+{
+    QFont font(QString::fromStdString(spec.name));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0))));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault)
+{
+    if (isDefault)
+        *isDefault = false;
+    switch (mousePointer) {
+    case vbArrow:
+        return QCursor(Qt::ArrowCursor);
+    case vbCrosshair:
+        return QCursor(Qt::CrossCursor);
+    case vbIbeam:
+        return QCursor(Qt::IBeamCursor);
+    case vbSizeAll:
+        return QCursor(Qt::SizeAllCursor);
+    case vbSizeNESW:
+        return QCursor(Qt::SizeBDiagCursor);
+    case vbSizeNS:
+        return QCursor(Qt::SizeVerCursor);
+    case vbSizeNWSE:
+        return QCursor(Qt::SizeFDiagCursor);
+    case vbSizeWE:
+        return QCursor(Qt::SizeHorCursor);
+    case vbUpArrow:
+        return QCursor(Qt::UpArrowCursor);
+    case vbHourglass:
+        return QCursor(Qt::WaitCursor);
+    case vbNoDrop:
+        return QCursor(Qt::ForbiddenCursor);
+    case vbArrowHourglass:
+        return QCursor(Qt::BusyCursor);
+    case vbArrowQuestion:
+        return QCursor(Qt::WhatsThisCursor);
+    case vbCustom:
+        if (const Picture::Data* data = icon.data(); data && !data->image.isNull())
+            return QCursor(QPixmap::fromImage(data->image), data->hotX, data->hotY);
+        break;
+    default:
+        break;
+    }
+    if (isDefault)
+        *isDefault = true;
+    return QCursor(Qt::ArrowCursor);
+}
+
+bool Ending()
+{
+    return g_ending;
+}
+
+void SetEnding(bool value)
+{
+    g_ending = value;
+}
+
+int DispatchDepth()
+{
+    return g_depth;
+}
+
+void Retire(std::unique_ptr<FormLive> live)
+{
+    if (live)
+        g_deadForms.push_back(std::move(live));
+    if (g_depth == 0)
+        flushGraveyard();
+}
+
+void RetireControl(std::unique_ptr<UserControl> control)
+{
+    if (control)
+        g_deadControls.push_back(std::move(control));
+    if (g_depth == 0)
+        flushGraveyard();
+}
+
+void QuitMainLoopIfIdle()
+{
+    if (g_mainLoop != nullptr && LoadedForms().empty())
+        g_mainLoop->quit();
+}
+
+void RegisterForm(Form* form)
+{
+    forms().push_back(form);
+}
+
+void UnregisterForm(Form* form)
+{
+    auto& all = forms();
+    all.erase(std::remove(all.begin(), all.end(), form), all.end());
+}
+
+MDIForm* TheMdiForm()
+{
+    for (Form* form : forms()) {
+        if (auto* frame = dynamic_cast<MDIForm*>(form))
+            return frame;
+    }
+    return nullptr;
+}
+
+bool EventsAllowed(const Control* owner)
+{
+    if (owner == nullptr || g_ending)
+        return false;
+    ControlImpl* impl = Runtime::implOf(*owner);
+    return impl != nullptr && !impl->retired && !impl->live.designing;
+}
+
+DispatchScope::DispatchScope()
+{
+    ++g_depth;
+}
+
+DispatchScope::~DispatchScope()
+{
+    if (--g_depth == 0)
+        flushGraveyard();
+}
+
+void RunHandler(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const std::exception&) {
+        // A failing handler ends where it failed; the runtime goes on.
+    } catch (...) {
+    }
+}
+
+void EnsureHostLoaded(ControlHost* host)
+{
+    if (host != nullptr)
+        host->EnsureLoaded();
+}
+
+}  // namespace detail
+
+std::uint32_t ColorToRgb(OLE_COLOR color)
+{
+    if ((color & 0x80000000u) == 0) {
+        const std::uint32_t red = color & 0xFF;
+        const std::uint32_t green = (color >> 8) & 0xFF;
+        const std::uint32_t blue = (color >> 16) & 0xFF;
+        return (red << 16) | (green << 8) | blue;
+    }
+    QPalette palette = QCoreApplication::instance() ? QGuiApplication::palette() : QPalette();
+    QColor mapped;
+    switch (color & 0xFF) {
+    case 0x00: mapped = palette.color(QPalette::Button); break;
+    case 0x01: mapped = palette.color(QPalette::Window); break;
+    case 0x02: mapped = palette.color(QPalette::Highlight); break;
+    case 0x03: mapped = palette.color(QPalette::Mid); break;
+    case 0x04: mapped = palette.color(QPalette::Window); break;
+    case 0x05: mapped = palette.color(QPalette::Base); break;
+    case 0x06: mapped = palette.color(QPalette::Shadow); break;
+    case 0x07: mapped = palette.color(QPalette::WindowText); break;
+    case 0x08: mapped = palette.color(QPalette::Text); break;
+    case 0x09: mapped = palette.color(QPalette::HighlightedText); break;
+    case 0x0A:
+    case 0x0B: mapped = palette.color(QPalette::Button); break;
+    case 0x0C: mapped = palette.color(QPalette::Dark); break;
+    case 0x0D: mapped = palette.color(QPalette::Highlight); break;
+    case 0x0E: mapped = palette.color(QPalette::HighlightedText); break;
+    case 0x0F: mapped = palette.color(QPalette::Button); break;
+    case 0x10: mapped = palette.color(QPalette::Dark); break;
+    case 0x11: mapped = palette.color(QPalette::Disabled, QPalette::Text); break;
+    case 0x12: mapped = palette.color(QPalette::ButtonText); break;
+    case 0x13: mapped = palette.color(QPalette::Disabled, QPalette::WindowText); break;
+    case 0x14: mapped = palette.color(QPalette::Light); break;
+    case 0x15: mapped = palette.color(QPalette::Shadow); break;
+    case 0x16: mapped = palette.color(QPalette::Midlight); break;
+    case 0x17: mapped = palette.color(QPalette::ToolTipText); break;
+    case 0x18: mapped = palette.color(QPalette::ToolTipBase); break;
+    default: mapped = palette.color(QPalette::Window); break;
+    }
+    return (static_cast<std::uint32_t>(mapped.red()) << 16) |
+           (static_cast<std::uint32_t>(mapped.green()) << 8) |
+           static_cast<std::uint32_t>(mapped.blue());
+}
+
+void RuntimeStart(int& argc, char** argv)
+{
+    if (QCoreApplication::instance() == nullptr) {
+        new QApplication(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        detail::installFontSubstitutions();
+    }
+}
+
+void RuntimeStop()
+{
+    for (Form* form : LoadedForms())
+        detail::Runtime::destroy(*form, false);
+    detail::flushGraveyard();
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete app;
+    }
+}
+
+void RunMessageLoop()
+{
+    detail::EnsureApplication();
+    if (detail::g_ending || LoadedForms().empty())
+        return;
+    QEventLoop loop;
+    QEventLoop* outer = detail::g_mainLoop;
+    detail::g_mainLoop = &loop;
+    loop.exec();
+    detail::g_mainLoop = outer;
+}
+
+void DoEvents()
+{
+    if (QCoreApplication::instance() == nullptr)
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void End()
+{
+    if (detail::g_ending)
+        return;
+    detail::g_ending = true;
+    for (Form* form : AllForms()) {
+        auto& state = detail::Runtime::state(*form);
+        if (state.modalLoop != nullptr)
+            state.modalLoop->quit();
+    }
+    for (Form* form : LoadedForms())
+        detail::Runtime::destroy(*form, false);
+    if (detail::g_mainLoop != nullptr)
+        detail::g_mainLoop->quit();
+    if (QGuiApplication::overrideCursor() != nullptr) {
+        while (QGuiApplication::overrideCursor() != nullptr)
+            QGuiApplication::restoreOverrideCursor();
+        detail::g_overrideCount = 0;
+    }
+}
+
+bool IsEnding()
+{
+    return detail::g_ending;
+}
+
+std::vector<Form*> AllForms()
+{
+    return detail::forms();
+}
+
+std::vector<Form*> LoadedForms()
+{
+    std::vector<Form*> loaded;
+    for (Form* form : detail::forms()) {
+        if (form->IsLoaded())
+            loaded.push_back(form);
+    }
+    return loaded;
+}
+
+double ScreenObject::Width() const
+{
+    detail::EnsureApplication();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() * detail::kTwipsPerPixel : 0.0;
+}
+
+double ScreenObject::Height() const
+{
+    detail::EnsureApplication();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() * detail::kTwipsPerPixel : 0.0;
+}
+
+int ScreenObject::MousePointer() const
+{
+    return detail::g_screenPointer;
+}
+
+void ScreenObject::MousePointer(int value)
+{
+    detail::EnsureApplication();
+    detail::g_screenPointer = value;
+    while (detail::g_overrideCount > 0) {
+        QGuiApplication::restoreOverrideCursor();
+        --detail::g_overrideCount;
+    }
+    bool isDefault = false;
+    QCursor cursor = detail::CursorFor(value, detail::g_screenIcon, &isDefault);
+    if (value != vbDefault && !isDefault) {
+        QGuiApplication::setOverrideCursor(cursor);
+        ++detail::g_overrideCount;
+    }
+}
+
+Picture ScreenObject::MouseIcon() const
+{
+    return detail::g_screenIcon;
+}
+
+void ScreenObject::MouseIcon(const Picture& value)
+{
+    detail::g_screenIcon = value;
+    if (detail::g_screenPointer == vbCustom)
+        MousePointer(vbCustom);
+}
+
+}  // namespace qby

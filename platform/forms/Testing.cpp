@@ -1,0 +1,346 @@
+// Test helpers: input through the window system, pictures of windows, window state.
+#include "platform/forms/Testing.h"
+#include "platform/forms/ControlKinds.h"
+#include "platform/forms/Impl.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QWindow>
+
+QT_BEGIN_NAMESPACE
+// Delivers a mouse event as the window system would (the same entry QTest uses for windows).
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
+QT_END_NAMESPACE
+
+namespace qby::test {
+
+using detail::Runtime;
+
+namespace {
+
+Qt::MouseButtons g_buttons;
+int g_timestamp = 100000;
+
+Qt::MouseButton qtButton(int button)
+{
+    switch (button) {
+    case vbRightButton:
+        return Qt::RightButton;
+    case vbMiddleButton:
+        return Qt::MiddleButton;
+    default:
+        return Qt::LeftButton;
+    }
+}
+
+Qt::MouseButtons qtButtons(int bits)
+{
+    Qt::MouseButtons buttons;
+    if (bits & vbLeftButton)
+        buttons |= Qt::LeftButton;
+    if (bits & vbRightButton)
+        buttons |= Qt::RightButton;
+    if (bits & vbMiddleButton)
+        buttons |= Qt::MiddleButton;
+    return buttons;
+}
+
+Qt::KeyboardModifiers qtModifiers(int shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & vbShiftMask)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & vbCtrlMask)
+        modifiers |= Qt::ControlModifier;
+    if (shift & vbAltMask)
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
+QWidget* formWidget(Form& form)
+{
+    Runtime::load(form);
+    detail::FormLive* live = Runtime::live(form);
+    return live ? live->window.data() : nullptr;
+}
+
+detail::VisualImpl* visualOf(Control& control)
+{
+    detail::EnsureHostLoaded(control.Host());
+    auto* visual = dynamic_cast<detail::VisualImpl*>(Runtime::implOf(control));
+    return visual && !visual->retired ? visual : nullptr;
+}
+
+// The global position of a point of a control's client area.
+std::optional<QPoint> globalPoint(Control& control, int x, int y)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr || !visual->widget)
+        return std::nullopt;
+    QPoint origin;
+    if (detail::SurfaceImpl* surface = visual->surfaceImpl())
+        origin = surface->origin;
+    return visual->widget->mapToGlobal(origin + QPoint(x, y));
+}
+
+std::optional<QPoint> globalPoint(Form& form, int x, int y)
+{
+    QWidget* widget = formWidget(form);
+    if (widget == nullptr)
+        return std::nullopt;
+    return widget->mapToGlobal(QPoint(x, y));
+}
+
+// The window the window system would deliver a mouse event at this point to.
+QWidget* receiverAt(QPoint global)
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        return grabber->window();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    if (QWidget* under = QApplication::topLevelAt(global))
+        return under;
+    return nullptr;
+}
+
+void deliver(QPoint global, QEvent::Type type, Qt::MouseButton button, int shift)
+{
+    detail::EnsureApplication();
+    QCursor::setPos(global);
+    QWidget* target = receiverAt(global);
+    if (target == nullptr)
+        return;
+    target->winId();
+    QWindow* window = target->windowHandle();
+    if (window == nullptr)
+        return;
+    const QPointF local = window->mapFromGlobal(global);
+    qt_handleMouseEvent(window, local, QPointF(global), g_buttons, button, type, qtModifiers(shift), g_timestamp);
+}
+
+void press(std::optional<QPoint> global, int button, int shift, int step)
+{
+    if (!global)
+        return;
+    g_timestamp += step;
+    g_buttons |= qtButton(button);
+    deliver(*global, QEvent::MouseButtonPress, qtButton(button), shift);
+}
+
+void release(std::optional<QPoint> global, int button, int shift, int step)
+{
+    if (!global)
+        return;
+    g_timestamp += step;
+    g_buttons &= ~Qt::MouseButtons(qtButton(button));
+    deliver(*global, QEvent::MouseButtonRelease, qtButton(button), shift);
+}
+
+void move(std::optional<QPoint> global, int buttons)
+{
+    if (!global)
+        return;
+    g_timestamp += 1000;
+    if (buttons != 0)
+        g_buttons = qtButtons(buttons);
+    deliver(*global, QEvent::MouseMove, Qt::NoButton, 0);
+}
+
+Snapshot toSnapshot(const QImage& source)
+{
+    Snapshot shot;
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    shot.width = image.width();
+    shot.height = image.height();
+    shot.rgb.reserve(static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            shot.rgb.push_back(line[x] & 0xFFFFFF);
+    }
+    return shot;
+}
+
+}  // namespace
+
+std::int64_t Snapshot::Point(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return -1;
+    const std::uint32_t value = rgb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                    static_cast<std::size_t>(x)];
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+Snapshot Grab(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    if (widget == nullptr)
+        return {};
+    return toSnapshot(widget->grab().toImage());
+}
+
+Snapshot Grab(Control& control)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr || !visual->widget)
+        return {};
+    QWidget* window = visual->widget->window();
+    const QRect area(visual->widget->mapTo(window, QPoint(0, 0)), visual->widget->size());
+    return toSnapshot(window->grab(area).toImage());
+}
+
+ScreenRect RectOnScreen(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    if (widget == nullptr)
+        return {};
+    const QPoint corner = widget->mapToGlobal(QPoint(0, 0));
+    return {corner.x(), corner.y(), widget->width(), widget->height()};
+}
+
+ScreenRect RectOnScreen(Control& control)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr || !visual->widget)
+        return {};
+    const QPoint corner = visual->widget->mapToGlobal(QPoint(0, 0));
+    return {corner.x(), corner.y(), visual->widget->width(), visual->widget->height()};
+}
+
+void MouseMove(Form& form, int x, int y, int buttons) { move(globalPoint(form, x, y), buttons); }
+void MouseMove(Control& control, int x, int y, int buttons) { move(globalPoint(control, x, y), buttons); }
+void MouseMoveOnScreen(int x, int y, int buttons) { move(QPoint(x, y), buttons); }
+void MousePress(Form& form, int x, int y, int button, int shift) { press(globalPoint(form, x, y), button, shift, 1000); }
+void MousePress(Control& control, int x, int y, int button, int shift) { press(globalPoint(control, x, y), button, shift, 1000); }
+void MouseRelease(Form& form, int x, int y, int button, int shift) { release(globalPoint(form, x, y), button, shift, 10); }
+void MouseRelease(Control& control, int x, int y, int button, int shift) { release(globalPoint(control, x, y), button, shift, 10); }
+
+void MouseClick(Form& form, int x, int y, int button, int shift)
+{
+    const auto at = globalPoint(form, x, y);
+    press(at, button, shift, 1000);
+    release(at, button, shift, 10);
+}
+
+void MouseClick(Control& control, int x, int y, int button, int shift)
+{
+    const auto at = globalPoint(control, x, y);
+    press(at, button, shift, 1000);
+    release(at, button, shift, 10);
+}
+
+void MouseDoubleClick(Control& control, int x, int y, int button)
+{
+    const auto at = globalPoint(control, x, y);
+    press(at, button, 0, 1000);
+    release(at, button, 0, 10);
+    press(at, button, 0, 10);
+    release(at, button, 0, 10);
+}
+
+void KeyClick(Control& control, int keyCode, int shift)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr || !visual->widget)
+        return;
+    int key = keyCode;
+    QString text;
+    if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) {
+        text = QString(QChar(keyCode));
+        if (keyCode >= 'A' && keyCode <= 'Z' && !(shift & vbShiftMask))
+            text = text.toLower();
+    } else if (keyCode == 13) {
+        key = Qt::Key_Return;
+        text = "\r";
+    } else if (keyCode == 27) {
+        key = Qt::Key_Escape;
+    } else if (keyCode == 32) {
+        key = Qt::Key_Space;
+        text = " ";
+    } else if (keyCode >= 37 && keyCode <= 40) {
+        key = Qt::Key_Left + (keyCode - 37);
+    }
+    QKeyEvent down(QEvent::KeyPress, key, qtModifiers(shift), text);
+    QCoreApplication::sendEvent(visual->widget, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, qtModifiers(shift), text);
+    if (visual->widget)
+        QCoreApplication::sendEvent(visual->widget, &up);
+}
+
+void OnModalShown(std::function<void(Form&)> hook)
+{
+    detail::g_modalHook = std::move(hook);
+}
+
+void ProcessEvents()
+{
+    if (QCoreApplication::instance() == nullptr)
+        return;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ResetAfterEnd()
+{
+    detail::SetEnding(false);
+}
+
+bool IsShownOnScreen(Form& form)
+{
+    detail::FormLive* live = Runtime::live(form);
+    return live && live->window && live->window->isVisible();
+}
+
+bool IsShownOnScreen(Control& control)
+{
+    auto* visual = dynamic_cast<detail::VisualImpl*>(Runtime::implOf(control));
+    return visual && !visual->retired && visual->widget && visual->widget->isVisible();
+}
+
+bool IsTopMost(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    return widget && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+bool IsInTaskbar(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    return widget && widget->isWindow() && (widget->windowFlags() & Qt::WindowType_Mask) == Qt::Window;
+}
+
+bool HasFrame(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    return widget && widget->isWindow() && !widget->windowFlags().testFlag(Qt::FramelessWindowHint);
+}
+
+bool IsResizable(Form& form)
+{
+    QWidget* widget = formWidget(form);
+    return widget && widget->minimumSize() != widget->maximumSize();
+}
+
+int ShownPointer(Control& control)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr)
+        return vbDefault;
+    if (visual->look.mousePointer == vbCustom && visual->look.mouseIcon.IsEmpty())
+        return vbDefault;
+    return visual->look.mousePointer;
+}
+
+std::vector<std::string> PropertyChangedLog(UserControl& control)
+{
+    auto* uc = dynamic_cast<detail::UserControlImpl*>(Runtime::implOf(control));
+    return uc ? uc->propertyChanged : std::vector<std::string>();
+}
+
+}  // namespace qby::test
