@@ -18,8 +18,7 @@ their contrast over the area each label covers.
 
 import sys
 
-from artlib import (out_path, render_svg, svg_doc, flatten, save_jpeg, contrast, luminance,
-                    contact_sheet)
+from artlib import out_path, render_svg, svg_doc, flatten, save_jpeg, contrast
 
 # Colours of the texts that stand on the backgrounds (RGB of the windows' BGR values).
 BLACK, YELLOW, WHITE, BLUE = "#000000", "#FFFF00", "#FFFFFF", "#0000FF"
@@ -279,12 +278,7 @@ MSGBOX_TEXTS = [
 
 def worst_contrast(image, rect, colour):
     """The lowest contrast between colour and any pixel of the rectangle."""
-    crop = image.crop(rect)
-    worst = None
-    for pixel, _ in ((p, None) for p in set(crop.getdata())):
-        c = contrast(pixel, colour)
-        worst = c if worst is None else min(worst, c)
-    return worst
+    return min(contrast(pixel, colour) for pixel in set(image.crop(rect).getdata()))
 
 
 def check(name, image, texts):

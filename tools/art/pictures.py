@@ -15,7 +15,7 @@ import sys
 
 from PIL import Image
 
-from artlib import RESOURCES, out_path, render_svg, svg_doc, flatten, save_jpeg, contact_sheet
+from artlib import RESOURCES, out_path, render_svg, svg_doc, save_jpeg, contact_sheet
 
 W, H = 100, 75
 

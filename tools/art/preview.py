@@ -8,7 +8,7 @@ import sys
 
 from PIL import Image, ImageDraw
 
-from artlib import RESOURCES, font, COMIC, flatten
+from artlib import RESOURCES, font, COMIC
 
 TWIP = 15
 
