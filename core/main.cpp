@@ -1,10 +1,15 @@
-// The executable's entry point: the version information, then the start procedure Main.
+// The executable's entry point: the form runtime, the version information, the start procedure
+// Main, then the message loop for as long as the main window is open.
 #include "core/modPROGMAIN.h"
 #include "core/modVERSIONINFO.h"
+#include "platform/forms/Runtime.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    qby::RuntimeStart(argc, argv);
     VersionInformationLoad();
     Main();
+    qby::RunMessageLoop();
+    qby::RuntimeStop();
     return 0;
 }

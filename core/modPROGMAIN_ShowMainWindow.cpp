@@ -1,10 +1,14 @@
 #include "core/modPROGMAIN.h"
 
+#include "platform/forms/Runtime.h"
+#include "shell/mdiPROGMAIN.h"
+
 void MainShowMainWindow()
 {
-    // 7. Screen.MousePointer = 11 (hourglass)
-    // 8. mdiPROGMAIN.Show (modeless): its load shows the menu inside it
-    // 9. Screen.MousePointer = 0 (default)
-    // These steps need the main window and the screen object; until they exist Main ends after
-    // the interface texts are built.
+    // 7. The hourglass stands while the main window and the menu are built.
+    qby::Screen.MousePointer(qby::vbHourglass);
+    // 8. The main window, modeless: its load shows the menu inside it.
+    mdiPROGMAIN->Show();
+    // 9. The default pointer again.
+    qby::Screen.MousePointer(qby::vbDefault);
 }

@@ -1,0 +1,3 @@
+#include "platform/comctl/CommonControls.h"
+
+void InitCommonControls() {}

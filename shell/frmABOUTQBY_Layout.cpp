@@ -1,0 +1,70 @@
+// The About box's design: a white band with the heading and web-link pictures, the description,
+// version and mail link, the credits and the thank-you line, the copyright footer and OK.
+#include "shell/frmABOUTQBY.h"
+
+#include "platform/forms/Design.h"
+#include "shell/DesignPictures.h"
+
+namespace {
+
+constexpr qby::OLE_COLOR kRuleBlue = 0xDB7028;
+constexpr const char* kFont = "Comic Sans MS";
+
+// Where the pictures and sounds come from (the full notices are in the program's credits).
+constexpr const char* kCredits[6] = {"Fluent Emoji", "Twemoji", "Festival", "CMU Arctic", "HTS Voices", "CMU Lexicon"};
+constexpr double kCreditLefts[3] = {600, 3780, 6960};
+constexpr double kCreditTops[2] = {3105, 3780};
+
+}  // namespace
+
+void frmABOUTQBY_Form::Layout(qby::Design& d)
+{
+    d.Window({.Caption = "About",
+              .BorderStyle = qby::vbFixedDialog,
+              .ControlBox = true,
+              .MinButton = false,
+              .MaxButton = false,
+              .ShowInTaskbar = false,
+              .StartUpPosition = qby::vbStartUpScreen,
+              .ClientWidth = 10020,
+              .ClientHeight = 6945,
+              .FontName = kFont,
+              .FontSize = 9.75});
+
+    d.Add(shpTOPBORDER, {.Left = 0, .Top = -4545, .Width = 10200, .Height = 5940, .BorderColor = 0x808080,
+                         .BackStyle = qby::vbOpaque, .BackColor = qby::vbWhite});
+    d.Add(imgImage2, {.Left = 135, .Top = 45, .Width = 4320, .Height = 975,
+                      .Picture = StoredDesignPicture("frmABOUTQBY", "imgImage2", "Picture")});
+    d.Add(imgImage1, {.Left = 7995, .Top = 210, .Width = 1815, .Height = 945,
+                      .Picture = StoredDesignPicture("frmABOUTQBY", "imgImage1", "Picture"),
+                      .ToolTipText = "View Website"});
+
+    d.Add(lblDESC, {.Left = 360, .Top = 990, .Width = 5625, .Height = 270,
+                    .Caption = "A simple and fun way to learn English", .AutoSize = true,
+                    .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
+                    .FontSize = 9.75});
+    d.Add(lblVersion1_0, {.Left = 4410, .Top = 1485, .Width = 1560, .Height = 390, .Caption = "Version:",
+                          .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
+                          .FontName = kFont, .FontSize = 14.25});
+    d.Add(lblEMAIL, {.Left = 3465, .Top = 1935, .Width = 3315, .Height = 345, .Caption = "Email Orvane Support",
+                     .AutoSize = true, .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent,
+                     .ForeColor = qby::vbBlue, .FontName = kFont, .FontSize = 12, .FontUnderline = true});
+    d.Add(lneLine1, {.X1 = 270, .Y1 = 2475, .X2 = 9765, .Y2 = 2475, .BorderColor = kRuleBlue});
+
+    for (int i = 0; i < 6; ++i) {
+        d.Add(lblCREDITS, i, {.Left = kCreditLefts[i % 3], .Top = kCreditTops[i / 3], .Height = 390,
+                              .Caption = kCredits[i], .AutoSize = true, .BackStyle = qby::vbTransparent,
+                              .ForeColor = 0x80, .FontName = kFont, .FontSize = 14.25});
+    }
+    d.Add(lblTHANKYOU, {.Left = 210, .Top = 4275, .Width = 9705, .Height = 1170, .AutoSize = false,
+                        .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent,
+                        .ForeColor = 0x800000, .FontName = kFont, .FontSize = 14.25});
+    d.Add(lneLine2, {.X1 = 180, .Y1 = 5940, .X2 = 9675, .Y2 = 5940, .BorderColor = kRuleBlue});
+    d.Add(lblCOPYRIGHT, {.Left = 3150, .Top = 5625, .Width = 4155, .Height = 270,
+                         .Caption = "Copyright (c) 2026 Orvane", .AutoSize = true,
+                         .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent, .ForeColor = 0x404040,
+                         .FontName = kFont, .FontSize = 9.75});
+
+    d.Add(btnpOK, {.Left = 7560, .Top = 6165, .Width = 1110, .Height = 330},
+          {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+}

@@ -1,0 +1,140 @@
+#include "shell/frmLANGUAGE.h"
+
+#include "core/modGLOBALS.h"
+#include "core/modPROGMAIN_Media.h"
+#include "core/modQBYLANG.h"
+#include "core/modSETTINGS.h"
+#include "shell/frmMAINMENU.h"
+
+frmLANGUAGE_Form::frmLANGUAGE_Form() : Form("frmLANGUAGE")
+{
+    btnpENGLISH.Click.Handle(this, &frmLANGUAGE_Form::btnpENGLISH_Click);
+    btnpAMERICAN.Click.Handle(this, &frmLANGUAGE_Form::btnpAMERICAN_Click);
+    btnpENGHELP.Click.Handle(this, &frmLANGUAGE_Form::btnpENGHELP_Click);
+    btnpKOREAN.Click.Handle(this, &frmLANGUAGE_Form::btnpKOREAN_Click);
+    btnpOK.Click.Handle(this, &frmLANGUAGE_Form::btnpOK_Click);
+    btnpCANCEL.Click.Handle(this, &frmLANGUAGE_Form::btnpCANCEL_Click);
+}
+
+void frmLANGUAGE_Form::Form_Load()
+{
+    LoadFormBackground("LANGUAGE", "DIALOG", *this);
+
+    strSavedHelpLanguage = strHelpLanguage;
+    strSavedLanguage = strLanguage;
+
+    btnpOK.CAPTION(GetHelpText(24));
+    btnpCANCEL.CAPTION(GetHelpText(23));
+    btnpENGHELP.ToolTip(GetHelpText(50));
+    lblENGHELP.Caption(GetHelpText(50));
+    btnpKOREAN.ToolTip(GetHelpText(49));
+    lblKOREANHELP.Caption(GetHelpText(49));
+    lblHELPTYPE.Caption(GetHelpText(48));
+    btnpENGLISH.ToolTip(GetHelpText(46));
+    lblENGLISH.Caption(GetHelpText(46));
+    btnpAMERICAN.ToolTip(GetHelpText(47));
+    lblAMERICAN.Caption(GetHelpText(47));
+    lblENGLISHTYPE.Caption(GetHelpText(45));
+
+    SetButtonSkin(btnpOK, "BTN");
+    SetButtonSkin(btnpCANCEL, "BTN");
+
+    // Exact, case-sensitive comparisons: any other value leaves its marker at the design place.
+    if (strLanguage == "ENGLISH") {
+        EnglishSelect();
+    } else if (strLanguage == "AMERICAN") {
+        AmericanSelect();
+    }
+    if (strHelpLanguage == "ENGLISH") {
+        EngHelpSelect();
+    } else if (strHelpLanguage == "KOREAN") {
+        KoreanHelpSelect();
+    }
+}
+
+void frmLANGUAGE_Form::PlaceMarker(qby::Shape& marker, picbtn& button)
+{
+    marker.Left(button.Left() - 75);
+    marker.Top(button.Top() - 75);
+}
+
+void frmLANGUAGE_Form::EnglishSelect()
+{
+    PlaceMarker(shpLANGSEL, btnpENGLISH);
+    strLanguage = "ENGLISH";
+}
+
+void frmLANGUAGE_Form::AmericanSelect()
+{
+    PlaceMarker(shpLANGSEL, btnpAMERICAN);
+    strLanguage = "AMERICAN";
+}
+
+void frmLANGUAGE_Form::ApplyChoiceTexts()
+{
+    // In the help language stored in the registry: a new choice shows only after OK.
+    btnpOK.CAPTION(GetHelpText(24));
+    btnpCANCEL.CAPTION(GetHelpText(23));
+    btnpENGHELP.ToolTip(GetHelpText(50));
+    btnpKOREAN.ToolTip(GetHelpText(49));
+    lblHELPTYPE.ToolTipText(GetHelpText(48));
+    btnpENGLISH.ToolTip(GetHelpText(46));
+    btnpAMERICAN.ToolTip(GetHelpText(47));
+    lblENGLISHTYPE.ToolTipText(GetHelpText(45));
+}
+
+void frmLANGUAGE_Form::EngHelpSelect()
+{
+    PlaceMarker(shpHELPSEL, btnpENGHELP);
+    ApplyChoiceTexts();
+    strHelpLanguage = "ENGLISH";
+}
+
+void frmLANGUAGE_Form::KoreanHelpSelect()
+{
+    PlaceMarker(shpHELPSEL, btnpKOREAN);
+    ApplyChoiceTexts();
+    strHelpLanguage = "KOREAN";
+}
+
+void frmLANGUAGE_Form::btnpENGLISH_Click()
+{
+    EnglishSelect();
+}
+
+void frmLANGUAGE_Form::btnpAMERICAN_Click()
+{
+    AmericanSelect();
+}
+
+void frmLANGUAGE_Form::btnpENGHELP_Click()
+{
+    EngHelpSelect();
+}
+
+void frmLANGUAGE_Form::btnpKOREAN_Click()
+{
+    KoreanHelpSelect();
+}
+
+void frmLANGUAGE_Form::btnpOK_Click()
+{
+    // A failed write goes unnoticed: the choice then holds for this run only.
+    if (objRegistry) {
+        objRegistry->StringSave(SettingsRootKey(), SettingsSubKey(), strSettingLanguage, strLanguage);
+        objRegistry->StringSave(SettingsRootKey(), SettingsSubKey(), strSettingHelp, strHelpLanguage);
+    }
+    SetHelpLanguage(strHelpLanguage);
+    Unload();
+    frmMAINMENU->RefreshText();
+    frmMAINMENU->Show();
+}
+
+void frmLANGUAGE_Form::btnpCANCEL_Click()
+{
+    strHelpLanguage = strSavedHelpLanguage;
+    SetHelpLanguage(strHelpLanguage);
+    strLanguage = strSavedLanguage;
+    Unload();
+    frmMAINMENU->Show();
+}

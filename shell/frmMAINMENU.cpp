@@ -1,0 +1,108 @@
+#include "shell/frmMAINMENU.h"
+
+#include "core/modPROGMAIN_Media.h"
+#include "core/modQBYLANG.h"
+#include "platform/comctl/CommonControls.h"
+#include "shell/frmABOUTQBY.h"
+#include "shell/frmLANGUAGE.h"
+#include "shell/mdiPROGMAIN.h"
+
+// The lesson buttons' Click handlers belong to the activities and are bound when those windows
+// join the program.
+frmMAINMENU_Form::frmMAINMENU_Form() : Form("frmMAINMENU")
+{
+    btnpABOUT.Click.Handle(this, &frmMAINMENU_Form::btnpABOUT_Click);
+    btnpLANGUAGE.Click.Handle(this, &frmMAINMENU_Form::btnpLANGUAGE_Click);
+    btnpCLOSEPROGRAM.Click.Handle(this, &frmMAINMENU_Form::btnpCLOSEPROGRAM_Click);
+    btnpALPHABET.MouseOut.Handle(this, &frmMAINMENU_Form::btnpALPHABET_MouseOut);
+    btnpWORDS.MouseOut.Handle(this, &frmMAINMENU_Form::btnpWORDS_MouseOut);
+    btnpPAIRS.MouseOut.Handle(this, &frmMAINMENU_Form::btnpPAIRS_MouseOut);
+    btnpPICANDWORDS.MouseOut.Handle(this, &frmMAINMENU_Form::btnpPICANDWORDS_MouseOut);
+    btnpWRITEALONG.MouseOut.Handle(this, &frmMAINMENU_Form::btnpWRITEALONG_MouseOut);
+}
+
+void frmMAINMENU_Form::Form_Initialize()
+{
+    InitCommonControls();
+}
+
+void frmMAINMENU_Form::Form_Load()
+{
+    LoadFormBackground("MAIN", "DIALOG", *this);
+    SetButtonSkin(btnpCLOSEPROGRAM, "BTN");
+    SetButtonSkin(btnpABOUT, "BTN");
+    SetButtonSkin(btnpLANGUAGE, "BTN");
+    RefreshText();
+}
+
+void frmMAINMENU_Form::RefreshText()
+{
+    // One lookup per line: a caption and a tooltip of the same number are fetched twice.
+    lblALPHABET.Caption(GetHelpText(37));
+    btnpALPHABET.ToolTip(GetHelpText(37));
+    lblLEARNWORDS.Caption(GetHelpText(38));
+    btnpWORDS.ToolTip(GetHelpText(38));
+    lblMATCHINGPAIR.Caption(GetHelpText(41));
+    btnpPAIRS.ToolTip(GetHelpText(41));
+    lblPICTSWORDS.Caption(GetHelpText(39));
+    btnpPICANDWORDS.ToolTip(GetHelpText(39));
+    lblWRITELETTER.Caption(GetHelpText(40));
+    btnpWRITEALONG.ToolTip(GetHelpText(40));
+    btnpABOUT.CAPTION(GetHelpText(44));
+    btnpABOUT.ToolTip(GetHelpText(44));
+    btnpCLOSEPROGRAM.CAPTION(GetHelpText(42));
+    btnpCLOSEPROGRAM.ToolTip(GetHelpText(42));
+    btnpLANGUAGE.CAPTION(GetHelpText(43));
+    btnpLANGUAGE.ToolTip(GetHelpText(43));
+}
+
+void frmMAINMENU_Form::btnpABOUT_Click()
+{
+    frmABOUTQBY->Show(qby::vbModal, mdiPROGMAIN);
+}
+
+void frmMAINMENU_Form::btnpLANGUAGE_Click()
+{
+    frmLANGUAGE->Show(qby::vbModal, mdiPROGMAIN);
+}
+
+void frmMAINMENU_Form::btnpCLOSEPROGRAM_Click()
+{
+    mdiPROGMAIN->Unload();
+}
+
+void frmMAINMENU_Form::HighlightLessonLabel(picbtn& button, qby::Label& label)
+{
+    if (button.MousePosnONOUT()) {
+        if (label.ForeColor() == qby::vbYellow) return;
+        label.ForeColor(qby::vbYellow);
+        NoOperation();
+    } else {
+        label.ForeColor(qby::vbBlack);
+    }
+}
+
+void frmMAINMENU_Form::btnpALPHABET_MouseOut(int, int, float, float)
+{
+    HighlightLessonLabel(btnpALPHABET, lblALPHABET);
+}
+
+void frmMAINMENU_Form::btnpWORDS_MouseOut(int, int, float, float)
+{
+    HighlightLessonLabel(btnpWORDS, lblLEARNWORDS);
+}
+
+void frmMAINMENU_Form::btnpPAIRS_MouseOut(int, int, float, float)
+{
+    HighlightLessonLabel(btnpPAIRS, lblMATCHINGPAIR);
+}
+
+void frmMAINMENU_Form::btnpPICANDWORDS_MouseOut(int, int, float, float)
+{
+    HighlightLessonLabel(btnpPICANDWORDS, lblPICTSWORDS);
+}
+
+void frmMAINMENU_Form::btnpWRITEALONG_MouseOut(int, int, float, float)
+{
+    HighlightLessonLabel(btnpWRITEALONG, lblWRITELETTER);
+}
