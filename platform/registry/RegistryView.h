@@ -4,8 +4,9 @@
 // view: a key exists when it exists under HKEY_CURRENT_USER\SOFTWARE\Classes or under
 // HKEY_LOCAL_MACHINE\SOFTWARE\Classes, and each value is looked up in the user's key first and
 // then in the machine's, so a user's registration overrides the machine's value by value.
-// Writes through it go to the user's SOFTWARE\Classes, or to the machine's when
-// QUILLBY_REGISTER_MACHINE=1 (an installer registering for every user).
+// Writes and deletions through it go to the user's SOFTWARE\Classes, or to the machine's when
+// QUILLBY_REGISTER_MACHINE=1 (an installer registering for every user); a key that exists only in
+// the other file is not found there by a deletion.
 #pragma once
 
 #include <optional>
