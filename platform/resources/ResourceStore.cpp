@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QResource>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstring>
@@ -157,12 +158,17 @@ private:
         return embedded_;
     }
 
+    // Files whose names differ only in case or extension ("QUILLBY.ico", "quillby.png") are
+    // one resource: the path that sorts first wins, whatever order the tree is walked in.
     void IndexEmbedded()
     {
         const QString root = QString::fromLatin1(kRoot) + u'/';
+        QStringList paths;
         QDirIterator it(QString::fromLatin1(kRoot), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
+        while (it.hasNext())
+            paths.append(it.next());
+        paths.sort();
+        for (const QString& path : paths) {
             const QFileInfo info(path);
             QString folder = info.path();
             if (!folder.startsWith(root))
