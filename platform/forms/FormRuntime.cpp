@@ -212,7 +212,7 @@ void FormLive::applyWindowFlags()
     }
 }
 
-void FormLive::queryMinMax()
+void FormLive::queryMinMax(bool apply)
 {
     if (!window || !window->isWindow() || handle == 0)
         return;
@@ -225,7 +225,7 @@ void FormLive::queryMinMax()
     info.ptMinTrackSize = framed ? POINT{136, 39} : POINT{0, 0};
     info.ptMaxTrackSize = POINT{32767, 32767};
     SendMessageA(handle, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    if (!window)
+    if (!window || !apply)
         return;
     minimumOuter = QSize(std::max(0, static_cast<int>(info.ptMinTrackSize.x)),
                          std::max(0, static_cast<int>(info.ptMinTrackSize.y)));
@@ -310,7 +310,8 @@ bool Runtime::load(Form& form)
     live->handle = IssueWindowHandle(widget, widget);
     live->surface->hwnd = live->handle;
     live->applyWindowFlags();
-    live->queryMinMax();
+    // The size query of the window's creation; the design's size and limits follow.
+    live->queryMinMax(false);
 
     DesignContext context(*live, &form, live);
     {

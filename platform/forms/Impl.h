@@ -276,7 +276,8 @@ public:
     QWidget* childParent() override { return window.data(); }
     int containerScaleMode() const override { return surface ? surface->scaleMode : vbTwips; }
     void applyWindowFlags();
-    void queryMinMax();       // WM_GETMINMAXINFO through the chain, then the limits applied
+    // WM_GETMINMAXINFO through the chain, then (when apply) the limits applied to the window.
+    void queryMinMax(bool apply = true);
     void clientSizeMaybeChanged();
 };
 

@@ -41,8 +41,27 @@ std::vector<Form*>& forms()
     return all;
 }
 
+// The offscreen platform reports every window operation it cannot carry out (raising,
+// size hints); those reports say nothing about the program and are left out.
+QtMessageHandler g_previousHandler = nullptr;
+
+void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (g_previousHandler != nullptr)
+        g_previousHandler(type, context, message);
+    else
+        qt_message_output(type, context, message);
+}
+
 void installFontSubstitutions()
 {
+    static bool filtering = false;
+    if (!filtering) {
+        filtering = true;
+        g_previousHandler = qInstallMessageHandler(filterMessages);
+    }
     const QStringList latin{"Comic Neue", "DejaVu Sans", "NanumGothic"};
     const QStringList plain{"DejaVu Sans", "NanumGothic"};
     QFont::insertSubstitutions("Comic Sans MS", latin);

@@ -16,9 +16,9 @@ public:
     static bool Installed();
 
     // Advances test time by ms milliseconds, firing every timer that falls due, in order of
-    // due time (then of enabling). A handler runs with Now() equal to its due time; a timer
-    // due again within the span fires again. A handler may itself call Advance (for example
-    // from inside a modal window's loop).
+    // due time (timers due together: the one waiting longest first). A handler runs with Now()
+    // equal to its due time; a timer due again within the span fires again. A handler may
+    // itself call Advance (for example from inside a modal window's loop).
     static void Advance(std::int64_t ms);
     static std::int64_t Now();
 };

@@ -273,6 +273,13 @@ void KeyClick(Control& control, int keyCode, int shift)
         QCoreApplication::sendEvent(visual->widget, &up);
 }
 
+void RequestClose(Form& form)
+{
+    detail::FormLive* live = Runtime::live(form);
+    if (live && live->window)
+        live->window->close();
+}
+
 void OnModalShown(std::function<void(Form&)> hook)
 {
     detail::g_modalHook = std::move(hook);

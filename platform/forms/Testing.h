@@ -51,6 +51,8 @@ void MouseClick(Form& form, int x, int y, int button = vbLeftButton, int shift =
 void MouseClick(Control& control, int x, int y, int button = vbLeftButton, int shift = 0);
 // Two clicks close enough to count as a double click.
 void MouseDoubleClick(Control& control, int x, int y, int button = vbLeftButton);
+// The window system asks the window to close (its title bar's close box).
+void RequestClose(Form& form);
 // A key pressed and released while the control has the focus (key codes as vbKeyA = 65...).
 void KeyClick(Control& control, int keyCode, int shift = 0);
 

@@ -1,5 +1,8 @@
 // Test entry point: windows run offscreen unless the caller chose a platform, and every test
 // process gets its own empty configuration folder so no test reads a real user's settings.
+// The application object is created once for the whole process, before any test runs.
+#include "platform/forms/Runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,8 +18,15 @@ int main(int argc, char** argv)
                               ("quillby-test-" + std::to_string(getpid()))).string();
     std::filesystem::create_directories(configHome);
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    const std::filesystem::path runtimeDir = std::filesystem::path(configHome) / "runtime";
+    std::filesystem::create_directories(runtimeDir);
+    std::filesystem::permissions(runtimeDir, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::replace);
+    setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 0);
     ::testing::InitGoogleTest(&argc, argv);
+    qby::RuntimeStart(argc, argv);
     int result = RUN_ALL_TESTS();
+    qby::RuntimeStop();
     std::error_code ignored;
     std::filesystem::remove_all(configHome, ignored);
     return result;

@@ -1,0 +1,155 @@
+// Modal windows: nested loops that return in order, hiding ends a loop, re-entry, End.
+#include "platform/forms/Forms.h"
+#include "platform/forms/TestClock.h"
+#include "platform/forms/Testing.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace qby;
+
+namespace {
+
+std::vector<std::string> g_log;
+
+class Dialog : public Form {
+public:
+    explicit Dialog(std::string name) : Form(std::move(name)) {}
+    std::function<void()> onLoad;
+
+protected:
+    void Layout(Design& d) override
+    {
+        d.Window({.BorderStyle = vbFixedDialog, .ShowInTaskbar = false, .StartUpPosition = vbStartUpScreen,
+                  .ClientWidth = 4500, .ClientHeight = 3000});
+    }
+    void Form_Load() override
+    {
+        g_log.push_back(Name() + " load");
+        if (onLoad)
+            onLoad();
+    }
+    void Form_Unload(int&) override { g_log.push_back(Name() + " unload"); }
+};
+
+class ModalTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_log.clear(); }
+    void TearDown() override { test::OnModalShown(nullptr); }
+};
+
+TEST_F(ModalTest, NestedModalWindowsReturnInOrder)
+{
+    Dialog owner("frmMAIN");
+    Dialog first("frmA");
+    Dialog second("frmB");
+    owner.Show();
+    int modalsSeen = 0;
+    test::OnModalShown([&](Form& shown) {
+        ++modalsSeen;
+        g_log.push_back(shown.Name() + " shown");
+        if (&shown == &first) {
+            // A opens B modally; the call returns only when B has gone.
+            second.Show(vbModal, owner);
+            g_log.push_back("A resumes");
+            EXPECT_TRUE(first.IsModal());
+            first.Unload();
+        } else {
+            second.Unload();
+        }
+    });
+    first.Show(vbModal, owner);
+    g_log.push_back("caller resumes");
+    EXPECT_EQ(modalsSeen, 2);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"frmMAIN load", "frmA load", "frmA shown", "frmB load",
+                                               "frmB shown", "frmB unload", "A resumes", "frmA unload",
+                                               "caller resumes"}));
+    EXPECT_FALSE(first.IsModal());
+    owner.Unload();
+}
+
+TEST_F(ModalTest, HidingAModalWindowEndsItsLoopAndKeepsItLoaded)
+{
+    Dialog box("frmBOX");
+    test::OnModalShown([&](Form& shown) { shown.Hide(); });
+    box.Show(vbModal);
+    EXPECT_TRUE(box.IsLoaded());
+    EXPECT_FALSE(box.Visible());
+    box.Unload();
+}
+
+TEST_F(ModalTest, ShowingAModalWindowModalAgainDoesNothing)
+{
+    Dialog box("frmBOX");
+    int shows = 0;
+    test::OnModalShown([&](Form& shown) {
+        ++shows;
+        shown.Show(vbModal);  // already modal: returns at once
+        shown.Unload();
+    });
+    box.Show(vbModal);
+    EXPECT_EQ(shows, 1);
+    EXPECT_FALSE(box.IsLoaded());
+}
+
+TEST_F(ModalTest, AWindowThatUnloadsItselfWhileLoadingIsNotWaitedFor)
+{
+    Dialog box("frmBOX");
+    box.onLoad = [&] { box.Unload(); };
+    bool hookRan = false;
+    test::OnModalShown([&](Form&) { hookRan = true; });
+    box.Show(vbModal);
+    EXPECT_FALSE(hookRan);
+    EXPECT_FALSE(box.IsLoaded());
+}
+
+TEST_F(ModalTest, TimersOfTheWindowBehindFireInsideTheModalLoop)
+{
+    ScopedTestClock clock;
+    class Lesson : public Form {
+    public:
+        Lesson() : Form("frmLESSON") { tmrTimer1.Tick.Handle([this] { spoken.push_back(TestClock::Now()); }); }
+        Timer tmrTimer1{this, "tmrTimer1"};
+        std::vector<std::int64_t> spoken;
+
+    protected:
+        void Layout(Design& d) override { d.Add(tmrTimer1, {.Enabled = false, .Interval = 200}); }
+    } lesson;
+    Dialog box("frmMSGCRECT");
+    lesson.tmrTimer1.Enabled(true);
+    test::OnModalShown([&](Form& shown) {
+        TestClock::Advance(199);
+        EXPECT_TRUE(lesson.spoken.empty());
+        TestClock::Advance(1);
+        shown.Unload();
+    });
+    box.Show(vbModal);
+    EXPECT_EQ(lesson.spoken, (std::vector<std::int64_t>{200}));
+    lesson.Unload();
+}
+
+TEST_F(ModalTest, EndReturnsFromEveryLoopAndRunsNoFurtherHandlers)
+{
+    Dialog first("frmA");
+    Dialog second("frmB");
+    test::OnModalShown([&](Form& shown) {
+        if (&shown == &first)
+            second.Show(vbModal);
+        else
+            End();
+    });
+    first.Show(vbModal);
+    EXPECT_TRUE(IsEnding());
+    EXPECT_FALSE(first.IsLoaded());
+    EXPECT_FALSE(second.IsLoaded());
+    EXPECT_EQ(g_log, (std::vector<std::string>{"frmA load", "frmB load"}));
+    // Nothing loads once the program is ending.
+    first.Show();
+    EXPECT_FALSE(first.IsLoaded());
+    test::ResetAfterEnd();
+}
+
+}  // namespace
