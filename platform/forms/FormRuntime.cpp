@@ -111,7 +111,7 @@ private:
         const int button = ButtonOf(event->button());
         if (button == 0)
             return;
-        if (event->type() == QEvent::MouseButtonPress) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             if (clicks_.press(button, event->position().toPoint(), event->timestamp())) {
                 Runtime::raiseClick(form_, true);
                 return;

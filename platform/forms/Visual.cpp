@@ -519,7 +519,9 @@ bool ControlWidget::event(QEvent* event)
         if (owner == nullptr || !owner->enabled || !isEnabled() || Ending())
             return true;
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonPress)
+        // The second press of a double click comes as a double-click event alone; the click
+        // tracker decides what it raises.
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
             owner->mousePress(mouse);
         else if (event->type() == QEvent::MouseButtonRelease)
             owner->mouseRelease(mouse);
