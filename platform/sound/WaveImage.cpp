@@ -43,21 +43,16 @@ bool HasTag(std::span<const std::uint8_t> bytes, std::size_t at, const char (&ta
     return std::memcmp(bytes.data() + at, tag, 4) == 0;
 }
 
-void Write16(std::vector<std::uint8_t>& out, std::uint32_t value)
+void Put(std::vector<std::uint8_t>& out, std::size_t& at, std::uint32_t value, int bytes)
 {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
+    for (int i = 0; i < bytes; ++i)
+        out[at++] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-void Write32(std::vector<std::uint8_t>& out, std::uint32_t value)
+void PutTag(std::vector<std::uint8_t>& out, std::size_t& at, const char (&tag)[5])
 {
-    Write16(out, value & 0xFFFF);
-    Write16(out, value >> 16);
-}
-
-void WriteTag(std::vector<std::uint8_t>& out, const char (&tag)[5])
-{
-    out.insert(out.end(), tag, tag + 4);
+    std::memcpy(out.data() + at, tag, 4);
+    at += 4;
 }
 
 // The format chunk's body (at least 16 bytes).
@@ -93,25 +88,26 @@ std::optional<WaveFormat> ParseFormat(std::span<const std::uint8_t> body)
 // A minimal, well-formed image of checked data, so the decoder never sees the original headers.
 std::vector<std::uint8_t> CanonicalImage(const WaveData& wave)
 {
+    constexpr std::size_t kHeaderSize = 44;
     const auto& format = wave.format;
-    const std::uint32_t blockAlign = static_cast<std::uint32_t>(format.channels * format.bitsPerSample / 8);
+    const auto blockAlign = static_cast<std::uint32_t>(format.channels * format.bitsPerSample / 8);
     const auto dataSize = static_cast<std::uint32_t>(wave.samples.size());
-    std::vector<std::uint8_t> image;
-    image.reserve(44 + wave.samples.size());
-    WriteTag(image, "RIFF");
-    Write32(image, 36 + dataSize);
-    WriteTag(image, "WAVE");
-    WriteTag(image, "fmt ");
-    Write32(image, 16);
-    Write16(image, format.floatingPoint ? kFormatFloat : kFormatPcm);
-    Write16(image, static_cast<std::uint32_t>(format.channels));
-    Write32(image, static_cast<std::uint32_t>(format.sampleRate));
-    Write32(image, static_cast<std::uint32_t>(format.sampleRate) * blockAlign);
-    Write16(image, blockAlign);
-    Write16(image, static_cast<std::uint32_t>(format.bitsPerSample));
-    WriteTag(image, "data");
-    Write32(image, dataSize);
-    image.insert(image.end(), wave.samples.begin(), wave.samples.end());
+    std::vector<std::uint8_t> image(kHeaderSize + wave.samples.size());
+    std::size_t at = 0;
+    PutTag(image, at, "RIFF");
+    Put(image, at, 36 + dataSize, 4);
+    PutTag(image, at, "WAVE");
+    PutTag(image, at, "fmt ");
+    Put(image, at, 16, 4);
+    Put(image, at, format.floatingPoint ? kFormatFloat : kFormatPcm, 2);
+    Put(image, at, static_cast<std::uint32_t>(format.channels), 2);
+    Put(image, at, static_cast<std::uint32_t>(format.sampleRate), 4);
+    Put(image, at, static_cast<std::uint32_t>(format.sampleRate) * blockAlign, 4);
+    Put(image, at, blockAlign, 2);
+    Put(image, at, static_cast<std::uint32_t>(format.bitsPerSample), 2);
+    PutTag(image, at, "data");
+    Put(image, at, dataSize, 4);
+    std::memcpy(image.data() + at, wave.samples.data(), wave.samples.size());
     return image;
 }
 
