@@ -1,0 +1,22 @@
+#include "lessons/frmMSGWRONG.h"
+
+#include "core/modPROGMAIN_Media.h"
+#include "core/modQBYLANG.h"
+
+frmMSGWRONG_Form::frmMSGWRONG_Form() : Form("frmMSGWRONG")
+{
+    btnpOK.Click.Handle(this, &frmMSGWRONG_Form::btnpOK_Click);
+}
+
+void frmMSGWRONG_Form::Form_Load()
+{
+    SetButtonSkin(btnpOK, "BTN");
+    btnpOK.CAPTION(GetHelpText(24));
+    LoadFormBackground("MSGBOX", "DIALOG", *this);
+    PlayLoose();
+}
+
+void frmMSGWRONG_Form::btnpOK_Click()
+{
+    Unload();
+}
