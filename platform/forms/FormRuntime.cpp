@@ -333,6 +333,14 @@ bool Runtime::load(Form& form)
     live->queryMinMax();
     live->designing = false;
     st.loading = false;
+    // A child window needs its main frame: the frame loads first.
+    if (live->mdiChild) {
+        MDIForm* frame = TheMdiForm();
+        if (frame != nullptr && frame != &form && !frame->IsLoaded())
+            load(*frame);
+        if (state(form).live.get() != live)
+            return false;
+    }
     if (!Ending())
         RunHandler([&] { form.Form_Load(); });
     return state(form).live != nullptr;
@@ -494,6 +502,29 @@ void Runtime::destroy(Form& form, bool runTerminate)
 
 // ---- showing ----------------------------------------------------------------------------
 
+namespace {
+
+// Places a top-level window in the middle of the screen or of its owner (by its outer size).
+void centreWindow(FormLive* live, Form* owner)
+{
+    QWidget* window = live->window;
+    QRect centre;
+    if (live->startUpPosition == vbStartUpScreen) {
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            centre = screen->availableGeometry();
+    } else if (live->startUpPosition == vbStartUpOwner && owner != nullptr) {
+        if (FormLive* ownerLive = Runtime::live(*owner); ownerLive && ownerLive->window)
+            centre = ownerLive->window->window()->frameGeometry();
+    }
+    if (!centre.isValid())
+        return;
+    const QSize outer = window->size() + FrameExtra(window);
+    window->move(centre.x() + (centre.width() - outer.width()) / 2,
+                 centre.y() + (centre.height() - outer.height()) / 2);
+}
+
+}  // namespace
+
 void Runtime::show(Form& form, int style, Form* owner)
 {
     if (Ending())
@@ -536,26 +567,14 @@ void Runtime::show(Form& form, int style, Form* owner)
                     window->windowHandle()->setTransientParent(ownerLive->window->window()->windowHandle());
             }
         }
-        if (!live->shownOnce) {
-            QRect centre;
-            if (live->startUpPosition == vbStartUpScreen) {
-                if (QScreen* screen = QGuiApplication::primaryScreen())
-                    centre = screen->availableGeometry();
-            } else if (live->startUpPosition == vbStartUpOwner && owner != nullptr) {
-                if (FormLive* ownerLive = Runtime::live(*owner); ownerLive && ownerLive->window)
-                    centre = ownerLive->window->window()->frameGeometry();
-            }
-            if (centre.isValid()) {
-                const QSize outer = window->size() + FrameExtra(window);
-                window->move(centre.x() + (centre.width() - outer.width()) / 2,
-                             centre.y() + (centre.height() - outer.height()) / 2);
-            }
-        }
     }
     live = st.live.get();
     if (live == nullptr || !live->window)
         return;
     const bool wasVisible = live->window->isVisible();
+    const bool centre = !live->shownOnce && isTopLevel(live);
+    if (centre)
+        centreWindow(live, owner);
     if (isTopLevel(live) && live->windowState == vbMaximized)
         live->window->showMaximized();
     else if (isTopLevel(live) && live->windowState == vbMinimized)
@@ -564,6 +583,8 @@ void Runtime::show(Form& form, int style, Form* owner)
         live->window->show();
     if ((live = st.live.get()) == nullptr)
         return;
+    if (centre)
+        centreWindow(live, owner);  // again, now that the window system's frame is known
     live->window->raise();
     if (isTopLevel(live) && !live->window->testAttribute(Qt::WA_ShowWithoutActivating))
         live->window->activateWindow();

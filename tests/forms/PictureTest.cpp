@@ -1,0 +1,218 @@
+// Pictures from encoded bytes (bitmaps with and without their file header, cursors with their
+// hot spot), images that fit or stretch, pointers, and the browser pane.
+#include "platform/forms/Forms.h"
+#include "platform/forms/Testing.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+using namespace qby;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void put16(Bytes& bytes, int value)
+{
+    bytes.push_back(static_cast<unsigned char>(value & 0xFF));
+    bytes.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
+}
+
+void put32(Bytes& bytes, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
+}
+
+// A 24-bit bitmap as a resource holds it: the information header and the pixels, no file
+// header. Rows are stored bottom-up, blue-green-red, padded to four bytes.
+Bytes bitmapWithoutFileHeader(int width, int height, std::uint32_t topLeftRgb, std::uint32_t otherRgb)
+{
+    Bytes bytes;
+    put32(bytes, 40);
+    put32(bytes, static_cast<std::uint32_t>(width));
+    put32(bytes, static_cast<std::uint32_t>(height));
+    put16(bytes, 1);
+    put16(bytes, 24);
+    for (int i = 0; i < 6; ++i)
+        put32(bytes, 0);
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    for (int row = height - 1; row >= 0; --row) {
+        int written = 0;
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t rgb = (row == 0 && x == 0) ? topLeftRgb : otherRgb;
+            bytes.push_back(static_cast<unsigned char>(rgb & 0xFF));
+            bytes.push_back(static_cast<unsigned char>((rgb >> 8) & 0xFF));
+            bytes.push_back(static_cast<unsigned char>((rgb >> 16) & 0xFF));
+            written += 3;
+        }
+        for (; written < rowBytes; ++written)
+            bytes.push_back(0);
+    }
+    return bytes;
+}
+
+Bytes withFileHeader(const Bytes& dib)
+{
+    Bytes bytes{'B', 'M'};
+    put32(bytes, static_cast<std::uint32_t>(14 + dib.size()));
+    put32(bytes, 0);
+    put32(bytes, 14 + 40);
+    bytes.insert(bytes.end(), dib.begin(), dib.end());
+    return bytes;
+}
+
+// A cursor file with one 32-bit 4 x 4 image whose hot spot is (3, 1).
+Bytes cursorFile()
+{
+    Bytes image;
+    put32(image, 40);
+    put32(image, 4);
+    put32(image, 8);  // the colour and mask halves
+    put16(image, 1);
+    put16(image, 32);
+    for (int i = 0; i < 6; ++i)
+        put32(image, 0);
+    for (int i = 0; i < 16; ++i)
+        put32(image, 0xFF000000u);  // opaque black
+    for (int row = 0; row < 4; ++row)
+        put32(image, 0);  // the mask: every pixel shown
+    Bytes bytes;
+    put16(bytes, 0);
+    put16(bytes, 2);  // a cursor
+    put16(bytes, 1);
+    bytes.push_back(4);
+    bytes.push_back(4);
+    bytes.push_back(0);
+    bytes.push_back(0);
+    put16(bytes, 3);  // hot spot x
+    put16(bytes, 1);  // hot spot y
+    put32(bytes, static_cast<std::uint32_t>(image.size()));
+    put32(bytes, 22);
+    bytes.insert(bytes.end(), image.begin(), image.end());
+    return bytes;
+}
+
+TEST(Pictures, BitmapsDecodeWithOrWithoutTheirFileHeader)
+{
+    const Bytes dib = bitmapWithoutFileHeader(41, 41, 0xFF0000, 0xFFFF00);
+    const Picture bare = Picture::FromEncodedBytes(dib);
+    const Picture filed = Picture::FromEncodedBytes(withFileHeader(dib));
+    for (const Picture& picture : {bare, filed}) {
+        ASSERT_FALSE(picture.IsEmpty());
+        EXPECT_EQ(picture.WidthPx(), 41);
+        EXPECT_EQ(picture.HeightPx(), 41);
+        EXPECT_EQ(picture.Point(0, 0), vbRed);
+        EXPECT_EQ(picture.Point(40, 40), vbYellow);
+        EXPECT_EQ(picture.Point(41, 0), -1);
+    }
+    EXPECT_EQ(bare.Width(), 1085);  // HiMetric at 96 pixels per inch
+    EXPECT_NE(bare.Handle(), filed.Handle());
+    const Picture copy = bare;
+    EXPECT_EQ(copy.Handle(), bare.Handle());
+}
+
+TEST(Pictures, BytesThatDoNotDecodeGiveAnEmptyPictureWithHandleZero)
+{
+    EXPECT_TRUE(Picture::FromEncodedBytes(Bytes{}).IsEmpty());
+    EXPECT_TRUE(Picture::FromEncodedBytes(Bytes{'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'}).IsEmpty());
+    Bytes truncated = withFileHeader(bitmapWithoutFileHeader(8, 8, 0, 0));
+    truncated.resize(30);
+    EXPECT_TRUE(Picture::FromEncodedBytes(truncated).IsEmpty());
+    EXPECT_EQ(Picture().Handle(), 0);
+    EXPECT_EQ(Picture().Type(), Picture::vbPicTypeNone);
+    EXPECT_TRUE(Picture::FromFile("/nonexistent/temp.jpg").IsEmpty());
+}
+
+TEST(Pictures, CursorsKeepTheirHotSpot)
+{
+    const Picture cursor = Picture::CursorFromEncodedBytes(cursorFile());
+    ASSERT_FALSE(cursor.IsEmpty());
+    EXPECT_TRUE(cursor.IsCursor());
+    EXPECT_EQ(cursor.HotSpotX(), 3);
+    EXPECT_EQ(cursor.HotSpotY(), 1);
+    EXPECT_EQ(cursor.WidthPx(), 4);
+    EXPECT_EQ(Picture::FromEncodedBytes(cursorFile()).HotSpotX(), 3);
+}
+
+class Cards : public Form {
+public:
+    Cards() : Form("frmCARDS") {}
+    ControlArray<PictureBox> picCARD{this, "picCARD"};
+    ControlArray<Image> imgMATCH{this, "imgMATCH"};
+    WebBrowser wbbWebBrowser1{this, "wbbWebBrowser1"};
+
+protected:
+    void Layout(Design& d) override
+    {
+        d.Window({.BorderStyle = vbBSNone, .ClientWidth = 9000, .ClientHeight = 6000});
+        for (int i = 0; i < 2; ++i) {
+            d.Add(picCARD, i, {.Left = 675.0 + 2160 * i, .Top = 450, .Width = 2085, .Height = 1815,
+                               .BorderStyle = 0, .BackColor = 0xDB7028, .MousePointer = vbCustom,
+                               .MouseIcon = Picture::CursorFromEncodedBytes(cursorFile())});
+            d.Add(imgMATCH, i, {.Container = picCARD(i), .Left = 45, .Top = 45, .Width = 1950,
+                                .Height = 1680, .Visible = false, .Stretch = true});
+        }
+        d.Add(wbbWebBrowser1, {.Left = 0, .Top = 3000, .Width = 2865, .Height = 2865});
+    }
+};
+
+TEST(Images, AStretchedImageFillsItsPlaceInsideItsCard)
+{
+    Cards cards;
+    cards.imgMATCH(1).Picture(Picture::Filled(300, 225, vbRed));
+    cards.imgMATCH(1).Visible(true);
+    EXPECT_EQ(cards.imgMATCH(1).Width(), 1950);  // stretched: the size stays
+    cards.Show();
+    const test::Snapshot card = test::Grab(cards.picCARD(1));
+    EXPECT_EQ(card.Point(1, 1), 0xDB7028);   // the card's frame
+    EXPECT_EQ(card.Point(3, 3), vbRed);      // the face from (3, 3) on
+    EXPECT_EQ(card.Point(132, 114), vbRed);  // to the far corner of 130 x 112 pixels
+    EXPECT_EQ(card.Point(133, 115), 0xDB7028);
+    EXPECT_FALSE(test::IsShownOnScreen(cards.imgMATCH(0)));
+
+    cards.imgMATCH(0).Stretch(false);
+    cards.imgMATCH(0).Picture(Picture::Filled(60, 40, vbGreen));
+    EXPECT_EQ(cards.imgMATCH(0).Width(), 60 * 15);  // unstretched: takes the picture's size
+    EXPECT_EQ(test::ShownPointer(cards.picCARD(0)), vbCustom);
+    cards.Unload();
+}
+
+TEST(Images, TheBrowserPaneShowsAPictureFileAndNothingForAMissingOne)
+{
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qby-forms-pane.bmp";
+    {
+        const Bytes bytes = withFileHeader(bitmapWithoutFileHeader(20, 20, 0x00FF00, 0x00FF00));
+        std::ofstream out(file, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    Cards cards;
+    cards.wbbWebBrowser1.Navigate2(file.string());
+    EXPECT_TRUE(cards.wbbWebBrowser1.ShowsPicture());
+    EXPECT_EQ(cards.wbbWebBrowser1.LocationURL(), file.string());
+    cards.Show();
+    const test::Snapshot pane = test::Grab(cards.wbbWebBrowser1);
+    EXPECT_EQ(pane.Point(pane.width / 2, pane.height / 2), vbGreen);
+    cards.wbbWebBrowser1.Navigate2(file.string() + ".missing");
+    EXPECT_FALSE(cards.wbbWebBrowser1.ShowsPicture());
+    cards.Unload();
+    std::filesystem::remove(file);
+}
+
+TEST(ScreenObject, MeasuresInTwipsAndShowsTheWaitCursor)
+{
+    EXPECT_EQ(Screen.TwipsPerPixelX(), 15);
+    EXPECT_EQ(Screen.TwipsPerPixelY(), 15);
+    EXPECT_GT(Screen.Width(), 0);
+    EXPECT_EQ(static_cast<long>(Screen.Width()) % 15, 0);
+    Screen.MousePointer(vbHourglass);
+    EXPECT_EQ(Screen.MousePointer(), vbHourglass);
+    Screen.MousePointer(vbDefault);
+    EXPECT_EQ(Screen.MousePointer(), vbDefault);
+}
+
+}  // namespace
