@@ -21,7 +21,8 @@ struct ClockState {
 
 ClockState& clock()
 {
-    static ClockState state;
+    // Never destroyed: timers of forms that end at exit still leave it.
+    static ClockState& state = *new ClockState;
     return state;
 }
 

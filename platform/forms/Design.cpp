@@ -19,13 +19,13 @@ namespace {
 
 std::map<std::string, UserControlFactory>& classRegistry()
 {
-    static std::map<std::string, UserControlFactory> registry;
+    static auto& registry = *new std::map<std::string, UserControlFactory>;
     return registry;
 }
 
 UserControlResolver& classResolver()
 {
-    static UserControlResolver resolver;
+    static UserControlResolver& resolver = *new UserControlResolver;
     return resolver;
 }
 

@@ -63,6 +63,11 @@ protected:
         DispatchScope scope;
         if (live_->mdiClient)
             live_->mdiClient->setGeometry(rect());
+        // The size query goes with every resize, so changed limits take effect at once.
+        if (isWindow() && isVisible())
+            live_->queryMinMax();
+        if (live_ == nullptr)
+            return;
         live_->clientSizeMaybeChanged();
         if (live_ && live_->mdiClient) {
             for (Form* child : LoadedForms()) {
@@ -214,8 +219,13 @@ void FormLive::applyWindowFlags()
 
 void FormLive::queryMinMax(bool apply)
 {
-    if (!window || !window->isWindow() || handle == 0)
+    if (!window || !window->isWindow() || handle == 0 || querying)
         return;
+    querying = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{querying};
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     MINMAXINFO info;

@@ -252,6 +252,7 @@ public:
     bool designing = true;
     bool unloading = false;
     bool shownOnce = false;
+    bool querying = false;  // inside the size query (its limits may resize the window)
     bool enabled = true;
     std::string caption;
     std::string tag;

@@ -29,15 +29,26 @@ bool g_ending = false;
 int g_depth = 0;
 bool g_flushing = false;
 QEventLoop* g_mainLoop = nullptr;
-std::vector<std::unique_ptr<FormLive>> g_deadForms;
-std::vector<std::unique_ptr<UserControl>> g_deadControls;
+// Windows unloaded while handlers were running, freed once every handler has returned.
+// Never destroyed: forms that end at exit still pass through it.
+struct Graveyard {
+    std::vector<std::unique_ptr<FormLive>> forms;
+    std::vector<std::unique_ptr<UserControl>> controls;
+};
+
+Graveyard& graveyard()
+{
+    static Graveyard& dead = *new Graveyard;
+    return dead;
+}
 int g_screenPointer = vbDefault;
 Picture g_screenIcon;
 int g_overrideCount = 0;
 
 std::vector<Form*>& forms()
 {
-    static std::vector<Form*> all;
+    // Never destroyed: default instances of forms leave it at exit.
+    static std::vector<Form*>& all = *new std::vector<Form*>;
     return all;
 }
 
@@ -77,11 +88,12 @@ void flushGraveyard()
     if (g_flushing)
         return;
     g_flushing = true;
-    while (!g_deadForms.empty() || !g_deadControls.empty()) {
-        auto deadForms = std::move(g_deadForms);
-        auto deadControls = std::move(g_deadControls);
-        g_deadForms.clear();
-        g_deadControls.clear();
+    Graveyard& dead = graveyard();
+    while (!dead.forms.empty() || !dead.controls.empty()) {
+        auto deadForms = std::move(dead.forms);
+        auto deadControls = std::move(dead.controls);
+        dead.forms.clear();
+        dead.controls.clear();
         deadControls.clear();
         deadForms.clear();
     }
@@ -206,7 +218,7 @@ int DispatchDepth()
 void Retire(std::unique_ptr<FormLive> live)
 {
     if (live)
-        g_deadForms.push_back(std::move(live));
+        graveyard().forms.push_back(std::move(live));
     if (g_depth == 0)
         flushGraveyard();
 }
@@ -214,7 +226,7 @@ void Retire(std::unique_ptr<FormLive> live)
 void RetireControl(std::unique_ptr<UserControl> control)
 {
     if (control)
-        g_deadControls.push_back(std::move(control));
+        graveyard().controls.push_back(std::move(control));
     if (g_depth == 0)
         flushGraveyard();
 }

@@ -29,7 +29,8 @@ constexpr LONG kFirstProcedure = 0x10000;
 
 WindowState& state()
 {
-    static WindowState instance;
+    // Never destroyed: windows of forms that end at exit still leave it.
+    static WindowState& instance = *new WindowState;
     return instance;
 }
 
@@ -102,13 +103,40 @@ QWidget* WindowInput(HWND hWnd)
     return entry ? entry->input.data() : nullptr;
 }
 
+// Outer size = client size plus the frame around it. Where the window system reports the frame
+// the window manager has put around a window (xcb with a window manager: frameGeometry), that
+// frame counts. Everywhere else (the offscreen platform, a bare X server without a window
+// manager, a window not framed yet) a window with a border gets the layer's own fixed frame:
+// 2 pixels of border on every side, a 22-pixel title bar above the client area and a 1-pixel
+// shadow along the right and bottom edges, so 5 pixels across and 27 pixels down. The main
+// window's 670 x 560 client area is then a 675 x 587 window, inside its size limits of
+// 675 x 585 to 675 x 590. Borderless windows (and child widgets) have no frame.
+QMargins FrameMargins(QWidget* widget)
+{
+    if (widget == nullptr || !widget->isWindow())
+        return {};
+    const Qt::WindowFlags flags = widget->windowFlags();
+    const Qt::WindowType type = widget->windowType();
+    if (flags.testFlag(Qt::FramelessWindowHint) || type == Qt::Popup || type == Qt::ToolTip ||
+        type == Qt::SplashScreen || type == Qt::Desktop)
+        return {};
+    if (widget->testAttribute(Qt::WA_WState_Created) && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const QRect outer = widget->frameGeometry();
+        const QRect inner = widget->geometry();
+        if (outer != inner)
+            return QMargins(qMax(0, inner.left() - outer.left()), qMax(0, inner.top() - outer.top()),
+                            qMax(0, outer.right() - inner.right()), qMax(0, outer.bottom() - inner.bottom()));
+    }
+    constexpr int kBorder = 2;
+    constexpr int kTitleBar = 22;
+    constexpr int kShadow = 1;
+    return QMargins(kBorder, kBorder + kTitleBar, kBorder + kShadow, kBorder + kShadow);
+}
+
 QSize FrameExtra(QWidget* widget)
 {
-    if (widget == nullptr || !widget->isWindow() || !widget->testAttribute(Qt::WA_WState_Created))
-        return {0, 0};
-    const QRect outer = widget->frameGeometry();
-    const QRect inner = widget->geometry();
-    return {qMax(0, outer.width() - inner.width()), qMax(0, outer.height() - inner.height())};
+    const QMargins margins = FrameMargins(widget);
+    return {margins.left() + margins.right(), margins.top() + margins.bottom()};
 }
 
 RECT WidgetScreenRect(QWidget* widget)
@@ -118,7 +146,7 @@ RECT WidgetScreenRect(QWidget* widget)
         return rect;
     QRect area;
     if (widget->isWindow()) {
-        area = widget->frameGeometry();
+        area = widget->geometry().marginsAdded(FrameMargins(widget));
     } else {
         area = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     }

@@ -3,6 +3,7 @@
 
 #include "platform/user/Window.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 
@@ -19,8 +20,10 @@ QWidget* WindowFrame(HWND hWnd);
 QWidget* WindowInput(HWND hWnd);
 // The outer rectangle of a widget in screen pixels.
 RECT WidgetScreenRect(QWidget* widget);
-// Size of the frame that the window system adds around a top-level widget (0 for others and
-// before the window has been shown).
+// The frame around a top-level widget: the window manager's where the window system reports
+// it, else the layer's fixed frame metrics (see Window.cpp); none for borderless windows and
+// child widgets. FrameExtra is its total width and height.
+QMargins FrameMargins(QWidget* widget);
 QSize FrameExtra(QWidget* widget);
 // Makes the widget the grab holder again when the capture belongs to it (after it is shown).
 void RenewCapture(HWND hWnd);
