@@ -1,0 +1,84 @@
+// The words menu's design: the title drawn twice, the instruction line and a rule, the large
+// subject-name label, and the ten subject buttons, each in a double frame.
+#include "lessons/frmLESSWRDM.h"
+
+#include "platform/forms/Design.h"
+#include "shell/DesignPictures.h"
+
+#include <string>
+
+namespace {
+
+constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
+constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
+constexpr const char* kFont = "Comic Sans MS";
+
+struct Subject {
+    const char* tag;
+    double left, top;
+};
+// By index: the subject's name (its Tag) and where its button stands.
+constexpr Subject kSubjects[10] = {
+    {"Animals", 4860, 6300},   {"Colors", 6660, 4905},    {"Fruit", 720, 4815},   {"General", 945, 6435},
+    {"Musical", 2970, 5355},   {"Vegetables", 5805, 3060}, {"Transport", 7785, 3375}, {"Sports", 7515, 6390},
+    {"Natural", 3690, 3645},   {"Pets", 1305, 3285}};
+
+// A subject button's stored properties: its own normal, highlight and pressed pictures.
+qby::PropertyBag SubjectButtonDesign(int index)
+{
+    const std::string button = "btnpPICWORD1(" + std::to_string(index) + ")";
+    return {{"PICTURENORMAL", StoredDesignPicture("frmLESSWRDM", button, "PictureNormal")},
+            {"PICTUREHLIGHT", StoredDesignPicture("frmLESSWRDM", button, "PictureHLight")},
+            {"PICTUREPRESSED", StoredDesignPicture("frmLESSWRDM", button, "PicturePressed")},
+            {"ENABLED", true},
+            {"BorderStyle", 0},
+            {"ToolTip", ""}};
+}
+
+qby::Label::Props TitleLabel(double left, double top, qby::OLE_COLOR colour)
+{
+    return {.Left = left, .Top = top, .Width = 4215, .Height = 1005, .Caption = "Words Menu",
+            .BackStyle = qby::vbTransparent, .ForeColor = colour, .FontName = kFont, .FontSize = 36};
+}
+
+}  // namespace
+
+void frmLESSWRDM_Form::Layout(qby::Design& d)
+{
+    d.Window({.Caption = "Words Menu",
+              .ControlBox = false,
+              .MinButton = false,
+              .MaxButton = false,
+              .WindowState = qby::vbMaximized,
+              .MDIChild = true,
+              .ClientWidth = 10020,
+              .ClientHeight = 8340});
+
+    // The double frame behind each subject button: the light one 45 twips right of and below
+    // the blue one, the button in the middle of both.
+    for (int i = 0; i < 10; ++i) {
+        const double left = kSubjects[i].left - 135;
+        const double top = kSubjects[i].top - 135;
+        d.Add(shpShape2, i, {.Left = left, .Top = top, .Width = 1725, .Height = 1365, .BorderColor = kFrameBlue});
+        d.Add(shpShape3, i, {.Left = left + 45, .Top = top + 45, .Width = 1725, .Height = 1365,
+                             .BorderColor = kFrameLight});
+    }
+    d.Add(lneLine1, {.X1 = 450, .Y1 = 2835, .X2 = 9405, .Y2 = 2835, .BorderColor = kFrameBlue});
+
+    d.Add(lblWordsMenu, 0, TitleLabel(360, 180, kFrameLight));
+    d.Add(lblWordsMenu, 1, TitleLabel(315, 135, qby::vbBlack));
+    d.Add(lblSELECT, {.Left = 540, .Top = 2385, .Width = 3810, .Height = 390,
+                      .Caption = "Select a subject from below.", .BackStyle = qby::vbTransparent,
+                      .ForeColor = qby::vbBlack, .FontName = kFont, .FontSize = 14.25});
+    d.Add(lblSUBJECT, {.Left = 45, .Top = 1440, .Width = 9930, .Height = 1005, .Caption = "",
+                       .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbYellow,
+                       .FontName = kFont, .FontSize = 36});
+
+    for (int i = 0; i < 10; ++i) {
+        d.Add(btnpPICWORD1, i,
+              {.Left = kSubjects[i].left, .Top = kSubjects[i].top, .Width = 1500, .Height = 1125,
+               .Tag = kSubjects[i].tag},
+              SubjectButtonDesign(i));
+    }
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+}

@@ -1,0 +1,179 @@
+#include "lessons/frmLESSWRDS.h"
+
+#include "core/modGLOBALS.h"
+#include "core/modPROGMAIN_Media.h"
+#include "core/modQBYLANG.h"
+#include "lessons/RandomDraw.h"
+#include "lessons/frmLESSWRDM.h"
+#include "lessons/frmMSGCRECT.h"
+#include "lessons/frmMSGCRT10.h"
+#include "lessons/frmMSGWRONG.h"
+#include "shell/mdiPROGMAIN.h"
+
+#include <cmath>
+
+namespace {
+
+// The deal puts four other words of the subject next to the asked one and never takes the
+// subject's first word as one of them, so a subject needs seven words to be asked at all.
+constexpr std::int32_t kFewestWords = 7;
+
+std::string RunText(std::int32_t run)
+{
+    return std::to_string(run) + "/10";
+}
+
+}  // namespace
+
+frmLESSWRDS_Form::frmLESSWRDS_Form() : Form("frmLESSWRDS")
+{
+    btnpPICWORD1.Handle(&picbtn::Click, this, &frmLESSWRDS_Form::btnpPICWORD1_Click);
+    btnpNEXT.Click.Handle(this, &frmLESSWRDS_Form::btnpNEXT_Click);
+    btnpHELP.Click.Handle(this, &frmLESSWRDS_Form::btnpHELP_Click);
+    btnpEXIT.Click.Handle(this, &frmLESSWRDS_Form::btnpEXIT_Click);
+    tmrTimer1.Tick.Handle(this, &frmLESSWRDS_Form::tmrTimer1_Timer);
+}
+
+void frmLESSWRDS_Form::Form_Load()
+{
+    picSCALE.ToolTipText(RunText(lngFound));
+    LoadFormBackground("WINDOW", "DIALOG", *this);
+    btnpEXIT.CAPTION(GetHelpText(23));
+    lblWORDSCLICK.Caption(GetHelpText(19));
+    lbl1Of9frmLESSWRDS.ToolTipText(GetHelpText(27));
+    btnpHELP.ToolTip(GetHelpText(36));
+    btnpNEXT.CAPTION(GetHelpText(26));
+    for (int i = 0; i <= 4; ++i) btnpPICWORD1(i).CAPTION(GetHelpText(20));
+    SetButtonSkin(btnpHELP, "BTNSPEAKER");
+    SetButtonSkin(btnpEXIT, "BTN");
+    SetButtonSkin(btnpNEXT, "BTN");
+    for (int i = 0; i <= 4; ++i) SetButtonSkin(btnpPICWORD1(i), "BTN");
+    lblWORDS(0).Caption(strWordsTitle);
+    lblWORDS(1).Caption(strWordsTitle);
+    // The gauge shows the run kept from earlier visits at once, as its tooltip does.
+    ShowRunOnGauge();
+
+    ReadWordCount(strWordsSubject);
+    if (!CanAskWords()) {
+        // A subject that is missing or too small to deal: nothing is asked and nothing can be
+        // answered; Exit still leads back to the words menu.
+        for (int i = 0; i <= 4; ++i) btnpPICWORD1(i).Enabled(false);
+        btnpNEXT.Enabled(false);
+        btnpHELP.Enabled(false);
+        return;
+    }
+    lngWord = DrawBelow(intWordCount);
+    if (lngWord == 0) lngWord = 2;
+    ShowWord(strWordsSubject, lngWord);
+    LoadWordList(strWordsSubject);
+    ShuffleChoices();
+}
+
+bool frmLESSWRDS_Form::CanAskWords() const
+{
+    return intWordCount >= kFewestWords;
+}
+
+void frmLESSWRDS_Form::ShowRunOnGauge()
+{
+    // One tenth of the box per right answer, in whole twips (a half to the even neighbour).
+    const double step = std::nearbyint(picSCALE.ScaleHeight() / 10);
+    shpLEVEL.Top(-(lngFound * step));
+}
+
+void frmLESSWRDS_Form::ShowWordRandom()
+{
+    if (!CanAskWords()) return;
+    // Never the same position twice in a row; a draw of 0 asks position 2.
+    const std::int32_t previous = lngWord;
+    do {
+        lngWord = DrawBelow(intWordCount);
+        if (lngWord == 0) lngWord = 2;
+    } while (lngWord == previous);
+    ShowWord(strWordsSubject, lngWord);
+    ShuffleChoices();
+}
+
+void frmLESSWRDS_Form::ShuffleChoices()
+{
+    LoadWordList(strWordsSubject);
+    const std::string asked = lblSPEAK.Caption();
+    // Four other words are drawn, never list item 0 and never the asked word; a table with
+    // too few such words (repeated lines) leaves the buttons as they are instead of drawing
+    // for ever.
+    int others = 0;
+    for (int k = 1; k < lstLIST.ListCount(); ++k) {
+        if (lstLIST.List(k) != asked) ++others;
+    }
+    if (others < 5) return;
+    for (int i = 0; i <= 4; ++i) {
+        std::int32_t k = 0;
+        do {
+            k = DrawBelow(lstLIST.ListCount());
+        } while (k == 0 || lstLIST.List(k) == asked);
+        btnpPICWORD1(i).CAPTION(lstLIST.List(k));
+        lstLIST.RemoveItem(k);
+    }
+    // The asked word replaces the word dealt to one of the five buttons.
+    btnpPICWORD1(DrawBelow(5)).CAPTION(asked);
+}
+
+void frmLESSWRDS_Form::btnpPICWORD1_Click(int Index)
+{
+    if (lblSPEAK.Caption() == btnpPICWORD1(Index).CAPTION()) {
+        frmMSGCRECT->imgPICTURE.Picture(picMAINWINDOW.Picture());
+        frmMSGCRECT->lblWordWas.Caption("You found " + lblSPEAK.Caption());
+        tmrTimer1.Enabled(true);
+        frmMSGCRECT->Show(qby::vbModal, mdiPROGMAIN);
+        // The lesson may have closed with the program while the box was up.
+        if (!IsLoaded()) return;
+        ++lngFound;
+        picSCALE.ToolTipText(RunText(lngFound));
+        ShowRunOnGauge();
+        if (lngFound == 10) {
+            frmMSGCRT10->Show(qby::vbModal, mdiPROGMAIN);
+            if (!IsLoaded()) return;
+            lngFound = 0;
+            ShowRunOnGauge();
+            picSCALE.ToolTipText(RunText(0));
+        }
+        ShowWordRandom();
+    } else {
+        shpLEVEL.Top(0);
+        lngFound = 0;
+        picSCALE.ToolTipText(RunText(0));
+        frmMSGWRONG->imgPICTURE.Picture(picMAINWINDOW.Picture());
+        frmMSGWRONG->lblWordWasfrmMSGWRONG.Caption("You have not found the correct one");
+        frmMSGWRONG->Show(qby::vbModal, mdiPROGMAIN);
+    }
+}
+
+void frmLESSWRDS_Form::tmrTimer1_Timer()
+{
+    PlayWordSound(lblSPEAK.Caption());
+    tmrTimer1.Enabled(false);
+}
+
+void frmLESSWRDS_Form::btnpNEXT_Click()
+{
+    ShowWordRandom();
+}
+
+void frmLESSWRDS_Form::btnpHELP_Click()
+{
+    PlayWordSound(lblSPEAK.Caption());
+}
+
+void frmLESSWRDS_Form::btnpEXIT_Click()
+{
+    Unload();
+    frmLESSWRDM->Show();
+}
+
+void frmLESSWRDS_Form::Form_QueryUnload(int& Cancel, int)
+{
+    // Closing the lesson by any means ends in the words menu.
+    Cancel = 1;
+    btnpEXIT_Click();
+    Cancel = 0;
+}
