@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <thread>
 
@@ -64,6 +65,8 @@ std::optional<OutputFormat> AudioOutput::Open()
         NoteFailureLocked();
         return std::nullopt;
     }
+    static const bool closesAtExit = [] { return std::atexit(&AudioOutput::CloseAtExit) == 0; }();
+    (void)closesAtExit;
     format_ = OutputFormat{obtained.freq, obtained.channels, obtained.format};
     silence_ = obtained.silence;
     frameBytes_ = static_cast<std::size_t>(obtained.channels) * SDL_AUDIO_BITSIZE(obtained.format) / 8;
@@ -140,6 +143,16 @@ void AudioOutput::Fill(void* self, std::uint8_t* stream, int length)
         }
     }
     std::memset(stream + copied, output.silence_, wanted - copied);
+}
+
+// The audio thread is stopped before the libraries it calls into are torn down. A sound still
+// playing on another thread keeps the device; the process ends with it.
+void AudioOutput::CloseAtExit()
+{
+    AudioOutput& output = Instance();
+    std::unique_lock lock(output.deviceMutex_, std::try_to_lock);
+    if (lock.owns_lock())
+        output.CloseLocked();
 }
 
 void AudioOutput::Reset()

@@ -33,6 +33,7 @@ public:
 private:
     AudioOutput() = default;
     static void Fill(void* self, std::uint8_t* stream, int length);
+    static void CloseAtExit();
     void CloseLocked();
     void NoteFailureLocked();
 

@@ -17,10 +17,10 @@ using qby::SoundPlayback;
 using qby::SoundRecorder;
 namespace sound = qby::sound;
 
-// Everything below is guarded by the play lock, which a sound holds from start to end.
+// The play lock is held by a sound from start to end; it guards the fields after it.
 struct PlayState {
     std::mutex playing;
-    std::atomic<std::thread::id> player;  // the thread inside a play, if any
+    std::atomic<std::thread::id> player;  // the thread inside a play, if any (read without the lock)
     std::uint64_t sequence = 0;
     SoundRecorder* recorder = nullptr;
     SoundPlayback last;

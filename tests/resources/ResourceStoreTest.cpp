@@ -1,10 +1,12 @@
 // The resource store: lookup by type and name without regard to case, "#101", missing resources,
 // added fixtures and the embedded content the program relies on.
+#include "platform/app/App.h"
 #include "platform/resources/Resources.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 namespace qby {
@@ -113,6 +115,25 @@ TEST(ResourceStore, DataTablesAreEmbedded)
 {
     for (const char* table : {"ENG_INF", "US_INF", "ENG_WRDS", "US_WRDS", "ENG_PICANDWORDS", "US_PICANDWORDS"})
         EXPECT_FALSE(LoadResData(table, "DATA").empty()) << table;
+}
+
+TEST(ResourceStore, CreditsAreEmbeddedAsText)
+{
+    const auto credits = LoadResData("CREDITS", "TEXT");
+    ASSERT_FALSE(credits.empty());
+    EXPECT_EQ(IdentifyResource(credits), "TEXT/CREDITS");
+}
+
+TEST(ResourceStore, AnimationsLieBesideTheProgramAndAreNotEmbedded)
+{
+    EXPECT_TRUE(ResourceNames("Animations").empty());
+    const std::filesystem::path folder = std::filesystem::path(App.Path()) / "Animations";
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "A ucase chr.gif"));
+    const auto gifs = std::count_if(std::filesystem::directory_iterator(folder), {}, [](const auto& entry) {
+        return entry.path().extension() == ".gif";
+    });
+    EXPECT_EQ(gifs, 104);
 }
 
 }  // namespace
