@@ -409,6 +409,8 @@ void picbtn::Enabled(bool NewEnabled)
 {
     blnEnabled = NewEnabled;
     picImage1.Enabled(NewEnabled);
+    // The pointer over the picture surface: cursor 101 while enabled, the default when not.
+    picImage1.MousePointer(EnabledPointer());
     PropertyChanged("ENABLED");
     ShowNormalPicture();
 }

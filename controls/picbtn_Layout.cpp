@@ -6,7 +6,8 @@
 
 void picbtn::Layout(qby::Design& d)
 {
-    d.Surface({.Width = 2100, .Height = 585, .ScaleMode = qby::vbTwips, .BorderStyle = 0});
+    // The surface takes its size from picImage1 (2100 x 585 twips here) in UserControl_Resize.
+    d.Surface({.ScaleMode = qby::vbTwips, .BorderStyle = 0});
     d.Add(picImage1, {.Left = 0, .Top = 0, .Width = 2100, .Height = 585, .AutoSize = true,
                       .BorderStyle = 0, .BackColor = qby::vbWindowBackground,
                       .ForeColor = qby::vbWindowText, .ScaleMode = qby::vbPixels,
