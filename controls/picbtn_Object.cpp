@@ -110,22 +110,26 @@ private:
     {
         picbtn& b = *button_;
         switch (id) {
-        case Id::blnUSEDISABLED: return PutBool(value, [&](bool v) { b.blnUSEDISABLED(v); });
-        case Id::blnUSEPICJUMPIN: return PutBool(value, [&](bool v) { b.blnUSEPICJUMPIN(v); });
-        case Id::Enabled: return PutBool(value, [&](bool v) { b.Enabled(v); });
-        case Id::BorderStyle: {
-            std::int32_t border = 0;
-            const HRESULT status = value.ToLong(&border);
-            if (SUCCEEDED(status))
-                b.BorderStyle(border);
-            return status;
-        }
-        case Id::CAPTION: return PutString(value, [&](const std::string& v) { b.CAPTION(v); });
-        case Id::ToolTip: return PutString(value, [&](const std::string& v) { b.ToolTip(v); });
-        case Id::PictureDisabled: return PutPicture(value, [&](const qby::Picture& p) { b.PictureDisabled(p); });
-        case Id::PictureHLight: return PutPicture(value, [&](const qby::Picture& p) { b.PictureHLight(p); });
-        case Id::PictureNormal: return PutPicture(value, [&](const qby::Picture& p) { b.PictureNormal(p); });
-        case Id::PicturePressed: return PutPicture(value, [&](const qby::Picture& p) { b.PicturePressed(p); });
+        case Id::blnUSEDISABLED:
+            return PutValue(value, &Variant::ToBool, [&](bool v) { b.blnUSEDISABLED(v); });
+        case Id::blnUSEPICJUMPIN:
+            return PutValue(value, &Variant::ToBool, [&](bool v) { b.blnUSEPICJUMPIN(v); });
+        case Id::Enabled:
+            return PutValue(value, &Variant::ToBool, [&](bool v) { b.Enabled(v); });
+        case Id::BorderStyle:
+            return PutValue(value, &Variant::ToLong, [&](std::int32_t v) { b.BorderStyle(v); });
+        case Id::CAPTION:
+            return PutValue(value, &Variant::ToString, [&](const std::string& v) { b.CAPTION(v); });
+        case Id::ToolTip:
+            return PutValue(value, &Variant::ToString, [&](const std::string& v) { b.ToolTip(v); });
+        case Id::PictureDisabled:
+            return PutPicture(value, [&](const qby::Picture& p) { b.PictureDisabled(p); });
+        case Id::PictureHLight:
+            return PutPicture(value, [&](const qby::Picture& p) { b.PictureHLight(p); });
+        case Id::PictureNormal:
+            return PutPicture(value, [&](const qby::Picture& p) { b.PictureNormal(p); });
+        case Id::PicturePressed:
+            return PutPicture(value, [&](const qby::Picture& p) { b.PicturePressed(p); });
         }
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -149,23 +153,15 @@ private:
         return S_OK;
     }
 
-    template <class Apply>
-    static HRESULT PutBool(const Variant& value, Apply apply)
+    // Converts the value to the property's kind and applies it; a value that does not convert
+    // leaves the property as it was.
+    template <class T, class Apply>
+    static HRESULT PutValue(const Variant& value, HRESULT (Variant::*convert)(T*) const, Apply apply)
     {
-        bool v = false;
-        const HRESULT status = value.ToBool(&v);
+        T converted{};
+        const HRESULT status = (value.*convert)(&converted);
         if (SUCCEEDED(status))
-            apply(v);
-        return status;
-    }
-
-    template <class Apply>
-    static HRESULT PutString(const Variant& value, Apply apply)
-    {
-        std::string v;
-        const HRESULT status = value.ToString(&v);
-        if (SUCCEEDED(status))
-            apply(v);
+            apply(converted);
         return status;
     }
 

@@ -144,6 +144,17 @@ TEST_F(PicbtnProperties, CaptionGoesToTheLabelAtOnceAndPrintsNothing)
     EXPECT_EQ(CaptionLabelOf(button()).Caption(), "Exit");
     EXPECT_EQ(surface.CurrentY(), line);
     EXPECT_TRUE(Contains(qby::test::PropertyChangedLog(button()), "CAPTION"));
+
+    // The learner sees the caption over the button face: some pixels of the label differ from
+    // the face, while the label's transparent background lets the face through.
+    const auto seen = qby::test::Grab(button());
+    int text = 0;
+    for (int x = 3; x < 134; ++x)
+        for (int y = 9; y < 31; ++y)
+            text += seen.Point(x, y) != qby::vbBlue ? 1 : 0;
+    EXPECT_GT(text, 20);
+    EXPECT_EQ(seen.Point(4, 10), qby::vbBlue);
+    EXPECT_EQ(seen.Point(1, 36), qby::vbBlue);
 }
 
 TEST_F(PicbtnProperties, BorderStyleOutsideSixteenBitsIsIgnoredButStillReported)
@@ -296,4 +307,22 @@ TEST_F(PicbtnProperties, ObjectOutlivingItsButtonFailsQuietly)
     }
     Variant result;
     EXPECT_EQ(object->Invoke(picbtn::DispId::CAPTION, DISPATCH_PROPERTYGET, {}, &result), E_UNEXPECTED);
+}
+
+TEST_F(PicbtnProperties, AnArrayElementTheDesignLacksDoesNothingAndNeverFails)
+{
+    qby::ControlArray<picbtn> btnpLETTERS{form.get(), "btnpLETTERS"};
+    picbtn& missing = btnpLETTERS(30);
+    missing.CAPTION("Z");
+    missing.ToolTip("Zebra");
+    missing.PictureNormal(form->skin.normal);
+    missing.Enabled(false);
+    missing.picImage1_MouseOut(0, 0, 5, 5);
+    missing.PICDISABLED();
+    EXPECT_EQ(missing.CAPTION(), "Z");
+    EXPECT_EQ(missing.cURRENTIMAGE().Handle(), 0);
+    EXPECT_EQ(GetCapture(), 0);
+    Variant result;
+    ComPtr<IDispatch> object = missing.Object();
+    EXPECT_EQ(object->Invoke(picbtn::DispId::ToolTip, DISPATCH_PROPERTYGET, {}, &result), S_OK);
 }

@@ -15,6 +15,13 @@ using namespace buttontest;
 using Names = std::vector<std::string>;
 
 namespace {
+bool Contains(const Names& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+}  // namespace
+
+namespace {
 
 class PicbtnStates : public ButtonFixture {
 protected:
@@ -51,6 +58,12 @@ TEST_F(PicbtnStates, FirstMoveHighlightsTakesTheCaptureAndAsksForTheTip)
     EXPECT_TRUE(button().CFm_MousePosnONOUT());
     EXPECT_EQ(GetCapture(), surfaceHandle());
     EXPECT_EQ(qby::test::ShownPointer(SurfaceOf(button())), qby::vbCustom);
+    // The custom pointer is cursor 101, the pointing hand with its hot spot on the finger tip.
+    const qby::Picture cursor = SurfaceOf(button()).MouseIcon();
+    EXPECT_TRUE(cursor.IsCursor());
+    EXPECT_EQ(cursor.HotSpotX(), 6);
+    EXPECT_EQ(cursor.HotSpotY(), 0);
+    EXPECT_EQ(button().MouseIcon().Handle(), cursor.Handle());
 
     // The tip window took this button's text and waits for its delay.
     ASSERT_TRUE(frmTOOLTIP->IsLoaded());
@@ -317,5 +330,32 @@ TEST_F(PicbtnStates, AButtonWithoutATipWindowWorksOnWithoutATip)
     button().ToolTip("Another tip");
     EXPECT_EQ((Names{"MouseMove", "MouseOut", "MouseMove", "MouseOut"}), form->Events("btnpSTORED"));
     EXPECT_EQ(button().ToolTip(), "Another tip");
+    EXPECT_FALSE(frmTOOLTIP->IsLoaded());
+}
+
+TEST_F(PicbtnStates, SettingTheTooltipWhileArmedOwnsTheTipWithoutShowingIt)
+{
+    MoveAway();
+    button().ToolTip("Changed tip");
+    ASSERT_TRUE(frmTOOLTIP->IsLoaded());
+    EXPECT_EQ(frmTOOLTIP->lblTIP.Caption(), "Changed tip");
+    EXPECT_FALSE(frmTOOLTIP->tmrSTART.Enabled());
+    // The pointer is not over its new owner: the next poll closes it unseen.
+    qby::TestClock::Advance(100);
+    EXPECT_FALSE(frmTOOLTIP->IsLoaded());
+    EXPECT_TRUE(Contains(qby::test::PropertyChangedLog(button()), "TOOLTIP"));
+}
+
+TEST_F(PicbtnStates, AKeyReleasedOnTheArmedButtonAsksForTheTip)
+{
+    MoveAway();
+    button().ToolTip("Key tip");
+    qby::test::KeyClick(SurfaceOf(button()), 65);
+    EXPECT_TRUE(frmTOOLTIP->tmrSTART.Enabled());
+
+    // Disarmed (the pointer is over it): a key asks for nothing.
+    Enter(button(), 10, 10);
+    frmTOOLTIP->DestroyTip();
+    qby::test::KeyClick(SurfaceOf(button()), 66);
     EXPECT_FALSE(frmTOOLTIP->IsLoaded());
 }
