@@ -66,13 +66,14 @@ TEST_F(AudioDevice, TheDeviceStaysOpenBetweenSounds)
     EXPECT_EQ(SoundDeviceOpenAttempts(), attempts);
 }
 
-TEST_F(AudioDevice, ADamagedSoundNeverOpensTheDevice)
+TEST_F(AudioDevice, AMissingOrDamagedSoundNeverOpensTheDevice)
 {
     const auto attempts = SoundDeviceOpenAttempts();
     const auto before = LastSoundPlayback().sequence;
     auto image = ToneOf(20);
     image.resize(30);
     EXPECT_EQ(PlaySoundA(image, nullptr, kProgramFlags), 0);
+    EXPECT_EQ(PlaySoundA(std::vector<std::uint8_t>(), nullptr, kProgramFlags), 0);
     EXPECT_EQ(SoundDeviceOpenAttempts(), attempts);
     EXPECT_EQ(LastSoundPlayback().sequence, before);
 }
