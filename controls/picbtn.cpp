@@ -6,7 +6,7 @@
 #include "controls/frmTOOLTIP.h"
 #include "controls/picbtn_TipWindow.h"
 
-#include "platform/resources/Resources.h"
+#include "platform/resources/ResourcePictures.h"
 #include "platform/user/Window.h"
 
 #include <cmath>
@@ -33,11 +33,6 @@ void WithTipWindow(Step&& step)
             step(*tip);
     } catch (...) {
     }
-}
-
-qby::StdPicture Cursor101()
-{
-    return qby::Picture::CursorFromEncodedBytes(qby::LoadResData(101, "CURSOR"));
 }
 
 std::int32_t RoundHalfEven(double value)
@@ -284,7 +279,7 @@ void picbtn::UserControl_Initialize()
     UserControl_Resize();
     // Cursor 101 is the control's custom pointer; the picture surface, which covers the whole
     // control, shows the same cursor when it is switched to custom.
-    const qby::StdPicture cursor = Cursor101();
+    const qby::StdPicture cursor = qby::LoadResPicture(101, qby::vbResCursor);
     MouseIcon(cursor);
     picImage1.MouseIcon(cursor);
     MousePointer(qby::vbDefault);
