@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -172,46 +173,63 @@ std::optional<std::int32_t> ConvertCount(const std::string& text)
     return RoundToLong(value);
 }
 
+// Walks on to the next letter line that `isLetter` accepts and returns it; nothing when an empty
+// field or the end of the table comes first.
+template <class Match>
+std::optional<std::string> NextGroup(FieldWalk& walk, Match isLetter)
+{
+    while (!walk.AtEnd()) {
+        std::string field = *walk.Field();
+        if (isLetter(field)) return field;
+        if (field.empty()) return std::nullopt;
+        walk.Step();
+    }
+    return std::nullopt;
+}
+
+// Skips the records before word `index` of a group of `count` words. False when there is no
+// such word (the records of the group are then passed over) or the table ends first.
+bool SkipToWord(FieldWalk& walk, std::int32_t count, std::int32_t index)
+{
+    for (std::int32_t i = 1; i <= count; ++i) {
+        if (i == index) return true;
+        if (!walk.SkipRecord()) return false;
+    }
+    return false;
+}
+
 }  // namespace
 
 void ShowLetterWord(std::string letter, std::int32_t index)
 {
     FieldWalk walk(ReadLetterTable());
     auto& form = *frmLESSALPH;
-    while (!walk.AtEnd()) {
-        const std::string field = *walk.Field();
-        if (TrimBlanks(field) == letter) {
-            form.lblTITLE1(0).Caption(field);
-            form.lblTITLE1(1).Caption(field);
-            const std::optional<std::string> countLine = walk.NextField();
-            if (!countLine) return;
-            // A count that does not fit a Long is taken as no words.
-            const std::int32_t count = RoundToLong(Val(*countLine)).value_or(0);
-            lngItemCount = count;
-            for (std::int32_t i = 1; i <= count; ++i) {
-                if (i != index) {
-                    if (!walk.SkipRecord()) return;
-                    continue;
-                }
-                const std::optional<std::string> word = walk.NextField();
-                if (!word) return;
-                const std::string rest = word->empty() ? std::string() : word->substr(1);
-                form.lblTITLE2(0).Caption(rest);
-                form.lblTITLE2(1).Caption(rest);
-                form.lblTITLE2(0).Left(form.lblTITLE1(0).Left() + form.lblTITLE1(0).Width() + 60);
-                form.lblTITLE2(1).Left(form.lblTITLE1(1).Left() + form.lblTITLE1(1).Width() + 60);
-                ShowWordPicture(form.picMAINWINDOW, WithoutBlanks(*word));
-                for (int sentence = 0; sentence < 3; ++sentence) {
-                    const std::optional<std::string> line = walk.NextField();
-                    if (!line) return;
-                    form.lblSENTENCE1(sentence).Caption(*line);
-                }
-                return;
+    const auto isLetter = [&letter](const std::string& field) { return TrimBlanks(field) == letter; };
+    while (const std::optional<std::string> letterLine = NextGroup(walk, isLetter)) {
+        form.lblTITLE1(0).Caption(*letterLine);
+        form.lblTITLE1(1).Caption(*letterLine);
+        const std::optional<std::string> countLine = walk.NextField();
+        if (!countLine) return;
+        // A count that does not fit a Long is taken as no words.
+        const std::int32_t count = RoundToLong(Val(*countLine)).value_or(0);
+        lngItemCount = count;
+        if (SkipToWord(walk, count, index)) {
+            const std::optional<std::string> word = walk.NextField();
+            if (!word) return;
+            const std::string rest = word->empty() ? std::string() : word->substr(1);
+            form.lblTITLE2(0).Caption(rest);
+            form.lblTITLE2(1).Caption(rest);
+            form.lblTITLE2(0).Left(form.lblTITLE1(0).Left() + form.lblTITLE1(0).Width() + 60);
+            form.lblTITLE2(1).Left(form.lblTITLE1(1).Left() + form.lblTITLE1(1).Width() + 60);
+            ShowWordPicture(form.picMAINWINDOW, WithoutBlanks(*word));
+            for (int sentence = 0; sentence < 3; ++sentence) {
+                const std::optional<std::string> line = walk.NextField();
+                if (!line) return;
+                form.lblSENTENCE1(sentence).Caption(*line);
             }
-            // No word of that number: the walk goes on after the group.
-        } else if (field.empty()) {
             return;
         }
+        // No word of that number: the walk goes on after the group.
         walk.Step();
     }
 }
@@ -220,31 +238,23 @@ void LoadLetterWordPicture(qby::Image& img, std::string letter, std::int16_t ind
 {
     if (index == 0) index = 1;
     FieldWalk walk(ReadLetterTable());
-    while (!walk.AtEnd()) {
-        const std::string field = *walk.Field();
-        if (field == letter) {
-            const std::optional<std::string> countLine = walk.NextField();
-            if (!countLine) return;
-            // A count that is no number is taken as no words.
-            const std::int32_t count = ConvertCount(*countLine).value_or(0);
-            lngItemCount = count;
-            if (index > count) index = static_cast<std::int16_t>(std::max<std::int32_t>(count, INT16_MIN));
-            for (std::int32_t i = 1; i <= count; ++i) {
-                if (i != index) {
-                    if (!walk.SkipRecord()) return;
-                    continue;
-                }
-                const std::optional<std::string> word = walk.NextField();
-                if (!word) return;
-                const std::string key = WithoutBlanks(*word);
-                const std::vector<std::uint8_t> bytes = qby::LoadResData(UCase(key), "CUSTOM");
-                // Decoded from memory; a missing picture leaves the one shown before.
-                const qby::Picture picture = qby::Picture::FromEncodedBytes(bytes.data(), bytes.size());
-                if (!picture.IsEmpty()) img.Picture(picture);
-                img.Tag(key);
-                return;
-            }
-        } else if (field.empty()) {
+    const auto isLetter = [&letter](const std::string& field) { return field == letter; };
+    while (NextGroup(walk, isLetter)) {
+        const std::optional<std::string> countLine = walk.NextField();
+        if (!countLine) return;
+        // A count that is no number is taken as no words.
+        const std::int32_t count = ConvertCount(*countLine).value_or(0);
+        lngItemCount = count;
+        if (index > count) index = static_cast<std::int16_t>(std::max<std::int32_t>(count, INT16_MIN));
+        if (SkipToWord(walk, count, index)) {
+            const std::optional<std::string> word = walk.NextField();
+            if (!word) return;
+            const std::string key = WithoutBlanks(*word);
+            const std::vector<std::uint8_t> bytes = qby::LoadResData(UCase(key), "CUSTOM");
+            // Decoded from memory; a missing picture leaves the one shown before.
+            const qby::Picture picture = qby::Picture::FromEncodedBytes(bytes.data(), bytes.size());
+            if (!picture.IsEmpty()) img.Picture(picture);
+            img.Tag(key);
             return;
         }
         walk.Step();
