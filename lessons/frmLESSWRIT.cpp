@@ -1,0 +1,97 @@
+#include "lessons/frmLESSWRIT.h"
+
+#include "core/modPROGMAIN_Media.h"
+#include "core/modQBYLANG.h"
+#include "platform/app/App.h"
+#include "shell/frmMAINMENU.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// The animation file of this name in the folder "Animations" beside the program.
+std::string AnimationPath(const std::string& fileName)
+{
+    return App.Path() + "/Animations/" + fileName;
+}
+
+std::string UpperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+frmLESSWRIT_Form::frmLESSWRIT_Form() : Form("frmLESSWRIT")
+{
+    btnpLETTERS.Handle(&picbtn::Click, this, &frmLESSWRIT_Form::btnpLETTERS_Click);
+    btnpPicbtn5.Click.Handle(this, &frmLESSWRIT_Form::btnpPicbtn5_Click);
+    btnpPicbtn6.Click.Handle(this, &frmLESSWRIT_Form::btnpPicbtn6_Click);
+    btnpEXIT.Click.Handle(this, &frmLESSWRIT_Form::btnpEXIT_Click);
+}
+
+void frmLESSWRIT_Form::Form_Load()
+{
+    btnpEXIT.CAPTION(GetHelpText(23));
+    btnpPicbtn5.CAPTION(GetHelpText(51));
+    btnpPicbtn6.CAPTION(GetHelpText(51));
+    lblThisIsHowTheyAre.Caption(GetHelpText(21));
+
+    LoadFormBackground("WINDOW", "DIALOG", *this);
+    SetButtonSkin(btnpEXIT, "BTN");
+    SetButtonSkin(btnpPicbtn5, "BTN");
+    SetButtonSkin(btnpPicbtn6, "BTN");
+
+    strLetter = btnpLETTERS(0).Tag();
+    wbbWebBrowser1.Navigate2(AnimationPath(strLetter + " ucase chr.gif"));
+    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " lcase chr.gif"));
+
+    // The window comes up before the letter is spoken. One attempt: a window that cannot be
+    // shown (the program is ending) must not hold the load in a loop.
+    if (!Visible()) Visible(true);
+
+    // The letter A once more, now that the window is on the screen, with its sound.
+    btnpLETTERS_Click(0);
+}
+
+void frmLESSWRIT_Form::btnpLETTERS_Click(int Index)
+{
+    strLetter = picBtnpLETTER(Index).Tag();
+    wbbWebBrowser1.Navigate2(AnimationPath(UpperCase(strLetter) + " ucase chr.gif"));
+    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " lcase chr.gif"));
+    PlayLetterSound(strLetter);
+}
+
+void frmLESSWRIT_Form::btnpPicbtn5_Click()
+{
+    wbbWebBrowser1.Navigate2(AnimationPath(UpperCase(strLetter) + " - Ucase.gif"));
+}
+
+void frmLESSWRIT_Form::btnpPicbtn6_Click()
+{
+    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " - lcase.gif"));
+}
+
+void frmLESSWRIT_Form::btnpEXIT_Click()
+{
+    Unload();
+    frmMAINMENU->Show();
+}
+
+// Every other way of closing the window goes the way of Exit, so the menu comes back.
+void frmLESSWRIT_Form::Form_QueryUnload(int& Cancel, int /*UnloadMode*/)
+{
+    Cancel = 1;
+    btnpEXIT_Click();
+    Cancel = 0;
+}
