@@ -158,6 +158,7 @@ public:
     std::unique_ptr<SurfaceImpl> surface;
     int borderStyle = 0;
     int appearance = vbAppearance3D;
+    bool invisibleAtRuntime = false;
     std::vector<std::string> propertyChanged;
     bool resizing = false;
     int resizeDepth = 0;
@@ -168,6 +169,7 @@ public:
     void paint(QPainter& painter) override;
     void sizeChanged(bool byDesignOrCode) override;
     SurfaceImpl* surfaceImpl() override { return surface.get(); }
+    bool hiddenAtRunTime() const override { return invisibleAtRuntime && live.userMode; }
 
     QWidget* childParent() override;
     QPoint clientOrigin() const override;

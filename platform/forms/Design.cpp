@@ -335,6 +335,10 @@ void Design::Surface(const UserControl::SurfaceProps& p)
         impl->look.mousePointer = *p.MousePointer;
     if (p.MouseIcon)
         impl->look.mouseIcon = *p.MouseIcon;
+    if (p.InvisibleAtRuntime) {
+        impl->invisibleAtRuntime = *p.InvisibleAtRuntime;
+        impl->setVisible(impl->visible);
+    }
     impl->applyCursor();
     impl->updateOrigin();
     if (p.Width || p.Height)

@@ -337,8 +337,11 @@ bool Runtime::load(Form& form)
     if (live->window) {
         live->window->setWindowTitle(QString::fromStdString(live->caption));
         live->lastClientSize = live->window->size();
-        if (live->mdiClient)
+        if (live->mdiClient) {
+            // The client area lies above the frame's own controls.
             live->mdiClient->setGeometry(live->window->rect());
+            live->mdiClient->raise();
+        }
     }
     live->queryMinMax();
     live->designing = false;

@@ -204,6 +204,8 @@ public:
     virtual void sizeChanged(bool byDesignOrCode) { (void)byDesignOrCode; }
     virtual void lookChanged() {}
     virtual bool takesInput() const { return true; }
+    // Controls that have no appearance at run time keep their window hidden.
+    virtual bool hiddenAtRunTime() const { return false; }
     virtual SurfaceImpl* surfaceImpl() { return nullptr; }
 
     // Input: positions in pixels of the widget.

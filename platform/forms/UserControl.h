@@ -128,6 +128,8 @@ public:
         std::optional<bool> FontBold{};
         std::optional<int> MousePointer{};
         std::optional<qby::Picture> MouseIcon{};
+        // True: the control has no appearance at run time (its window stays hidden).
+        std::optional<bool> InvisibleAtRuntime{};
     };
 
     // A control that is a member of its host.

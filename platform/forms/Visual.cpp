@@ -332,7 +332,7 @@ void VisualImpl::create()
     container->restack();
     applyGeometry();
     widget->setAttribute(Qt::WA_TransparentForMouseEvents, mouseTransparent());
-    widget->setVisible(visible);
+    widget->setVisible(visible && !hiddenAtRunTime());
     applyCursor();
     afterCreate();
 }
@@ -397,7 +397,7 @@ void VisualImpl::setVisible(bool value)
 {
     visible = value;
     if (widget)
-        widget->setVisible(value);
+        widget->setVisible(value && !hiddenAtRunTime());
 }
 
 bool VisualImpl::mouseTransparent() const

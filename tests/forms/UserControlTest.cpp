@@ -258,6 +258,7 @@ public:
     HWND hooked = 0;
 
 protected:
+    void Layout(Design& d) override { d.Surface({.Width = 480, .Height = 480, .InvisibleAtRuntime = true}); }
     void UserControl_ReadProperties(PropertyBag& bag) override
     {
         if (auto value = bag.ReadProperty("MinWidth", 200).AsLong())
@@ -304,6 +305,9 @@ TEST(ExternalControls, AreMadeByClassIdWithTheirStoredPropertiesAndEndWithTheWin
     EXPECT_EQ(lock->minWidth, 675);
     EXPECT_EQ(lock->hooked, host.hWnd());
     EXPECT_EQ(lock->Name(), "tmrResizeLck1");
+    host.Show();
+    EXPECT_FALSE(test::IsShownOnScreen(host.tmrResizeLck1));  // no appearance at run time
+    EXPECT_TRUE(host.tmrResizeLck1.Visible());
     host.Unload();
     EXPECT_FALSE(host.tmrResizeLck1.IsLive());
     EXPECT_EQ(made, 1);
@@ -318,6 +322,8 @@ TEST(ExternalControls, AreMadeByClassIdWithTheirStoredPropertiesAndEndWithTheWin
     ASSERT_NE(designed, nullptr);
     EXPECT_FALSE(designed->userMode);
     EXPECT_EQ(designed->hooked, 0);
+    designer.Show();
+    EXPECT_TRUE(test::IsShownOnScreen(designer.tmrResizeLck1));  // a designer shows it
     designer.Unload();
     UnregisterUserControlClass(kSizeLockClass);
 }
