@@ -2,27 +2,12 @@
 // in four columns and three rows, each with its face inside it.
 #include "lessons/frmLESSPAIR.h"
 
-#include "platform/forms/Design.h"
+#include "lessons/LessonDesign.h"
 
 namespace {
 
-constexpr qby::OLE_COLOR kFaceDownColor = 0xDB7028;
-
-qby::Label::Props TitleLabel(double left, double top, qby::OLE_COLOR color)
-{
-    return {.Left = left, .Top = top, .Width = 3990, .Height = 1005, .Caption = "Match Pairs",
-            .BackStyle = qby::vbTransparent, .ForeColor = color, .FontName = "Comic Sans MS",
-            .FontSize = 36};
-}
-
-// The stored properties of a text button: its pictures come from the "BTN" skin at load.
-qby::PropertyBag TextButtonDesign()
-{
-    return {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}};
-}
-
 // Which card stands where: rows from the top, columns from the left. The two copies of a word
-// (cards i and 6 + j) can so stand anywhere on the table.
+// (cards 0 to 5 and 6 to 11) can so stand anywhere on the table.
 constexpr double kRowTops[3] = {2250, 4140, 6030};
 constexpr double kColumnLefts[4] = {675, 2835, 4995, 7155};
 constexpr int kCardAt[3][4] = {{7, 1, 9, 3}, {11, 10, 0, 6}, {2, 8, 4, 5}};
@@ -31,27 +16,19 @@ constexpr int kCardAt[3][4] = {{7, 1, 9, 3}, {11, 10, 0, 6}, {2, 8, 4, 5}};
 
 void frmLESSPAIR_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10020,
-              .ClientHeight = 8235});
+    LessonWindow(d, 10020, 8235);
 
-    d.Add(lblMatchPairs, TitleLabel(225, 180, qby::vbBlack));
-    d.Add(lblMATCH, TitleLabel(270, 225, 0xFCD8C2));
+    d.Add(lblMatchPairs, LessonTitle(225, 180, 3990, "Match Pairs", qby::vbBlack));
+    d.Add(lblMATCH, LessonTitle(270, 225, 3990, "Match Pairs", kLessonLight));
     d.Add(lblCLICKCARDS, {.Left = 855, .Top = 1665, .Width = 5715, .Height = 390,
                           .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
                           .FontName = "Comic Sans MS", .FontSize = 14.25});
 
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column) {
-            const int i = kCardAt[row][column];
-            d.Add(picCARD, i, {.Left = kColumnLefts[column], .Top = kRowTops[row], .Width = 2085,
-                               .Height = 1815, .BackColor = kFaceDownColor,
-                               .MousePointer = qby::vbCustom});
+            d.Add(picCARD, kCardAt[row][column],
+                  {.Left = kColumnLefts[column], .Top = kRowTops[row], .Width = 2085, .Height = 1815,
+                   .BackColor = kLessonBlue, .MousePointer = qby::vbCustom});
         }
     }
     for (int i = 0; i < 12; ++i) {

@@ -3,39 +3,12 @@
 // letter buttons on a band.
 #include "lessons/frmLESSWRIT.h"
 
+#include "lessons/LessonDesign.h"
 #include "lessons/LetterButtons.h"
-#include "platform/forms/Design.h"
-
-namespace {
-
-constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
-constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
-
-qby::Label::Props TitleLabel(double left, double top, qby::OLE_COLOR color)
-{
-    return {.Left = left, .Top = top, .Width = 5475, .Height = 1005, .Caption = "Write - A - Long",
-            .BackStyle = qby::vbTransparent, .ForeColor = color, .FontName = "Comic Sans MS",
-            .FontSize = 36};
-}
-
-// The stored properties of a text button: its pictures come from the "BTN" skin at load.
-qby::PropertyBag TextButtonDesign()
-{
-    return {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}};
-}
-
-}  // namespace
 
 void frmLESSWRIT_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10020,
-              .ClientHeight = 8370});
+    LessonWindow(d, 10020, 8370);
 
     d.Add(shpShape1, {.Left = -45, .Top = 6615, .Width = 10320, .Height = 2085,
                       .BorderColor = 0x18BBD8, .BackStyle = qby::vbOpaque, .BackColor = 0xBFEEFE});
@@ -43,13 +16,13 @@ void frmLESSWRIT_Form::Layout(qby::Design& d)
     constexpr double frameLefts[] = {720, 5670};
     for (int i = 0; i < 2; ++i) {
         d.Add(shpShape2, i, {.Left = frameLefts[i], .Top = 2250, .Width = 3615, .Height = 3840,
-                             .BorderColor = kFrameBlue});
+                             .BorderColor = kLessonBlue});
         d.Add(shpShape3, i, {.Left = frameLefts[i] + 45, .Top = 2295, .Width = 3615, .Height = 3840,
-                             .BorderColor = kFrameLight});
+                             .BorderColor = kLessonLight});
     }
 
-    d.Add(lblWriteALong, TitleLabel(225, 180, qby::vbBlack));
-    d.Add(lblCHRS, TitleLabel(270, 225, kFrameLight));
+    d.Add(lblWriteALong, LessonTitle(225, 180, 5475, "Write - A - Long", qby::vbBlack));
+    d.Add(lblCHRS, LessonTitle(270, 225, 5475, "Write - A - Long", kLessonLight));
     d.Add(lblThisIsHowTheyAre, {.Left = 855, .Top = 1665, .Width = 8475, .Height = 420,
                                 .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
                                 .FontName = "Comic Sans MS", .FontSize = 14.25});
