@@ -203,6 +203,17 @@ TEST_F(MatchingPairs, DealsFromTheGeneratorHoldSixWordsTwiceEach)
     }
 }
 
+TEST_F(MatchingPairs, WithoutTheLettersTableTheDealStillEnds)
+{
+    // Every draw then gives the same (empty) word: the redraws stop after their limit.
+    qby::AddResource("DATA", "US_INF", {});
+    OpenFromMenu(game());
+    qby::RemoveAddedResource("DATA", "US_INF");
+    ASSERT_TRUE(game().IsLoaded());
+    ExpectAllFaceDown();
+    EXPECT_EQ(game().PairsFound(), 0);
+}
+
 TEST_F(MatchingPairs, AMismatchShowsBothPicturesThenTurnsBack)
 {
     ScriptedRandom numbers(FirstDeal());
