@@ -1,6 +1,7 @@
 // The loaded part common to all controls with a place on a window: widget, geometry,
 // visibility, pointer, input; and the drawing surface of forms, picture boxes and user controls.
 #include "platform/forms/Impl.h"
+#include "platform/user/Window.h"
 #include "platform/user/WindowTable.h"
 
 #include <QFontMetrics>
@@ -408,6 +409,10 @@ bool VisualImpl::mouseTransparent() const
 void VisualImpl::setEnabled(bool value)
 {
     enabled = value;
+    // A window that is disabled gives up the mouse capture, as the window system's cancel-mode
+    // message does; otherwise every later mouse event would go to a window that takes none.
+    if (!value && handle != 0 && GetCapture() == handle)
+        ReleaseCapture();
     if (!widget)
         return;
     if (windowed)
