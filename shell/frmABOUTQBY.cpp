@@ -7,6 +7,7 @@
 #include "platform/resources/Resources.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <system_error>
 
@@ -16,8 +17,9 @@ std::optional<std::string> AboutVersionNumber(int major, int minor, int revision
     double value = 0;
     const auto [end, error] = std::from_chars(joined.data(), joined.data() + joined.size(), value);
     if (error != std::errc() || end != joined.data() + joined.size()) return std::nullopt;
+    // Two decimals, halves rounded away from zero.
     char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
+    std::snprintf(text, sizeof text, "%.2f", std::round(value * 100) / 100);
     return std::string(text);
 }
 
