@@ -131,23 +131,24 @@ void LabelImpl::raiseMouseUp(int b, int s, float x, float y) { label()->MouseUp.
 void LabelImpl::raiseClick() { label()->Click.Raise(); }
 void LabelImpl::raiseDblClick() { label()->DblClick.Raise(); }
 
-// ---- PictureBox -------------------------------------------------------------------------
+// ---- controls with a surface ------------------------------------------------------------
 
-PictureBoxImpl::PictureBoxImpl(PictureBox* proxy, FormLive& live, ContainerNode* container)
-    : VisualImpl(proxy, live, container, true), surface(std::make_unique<SurfaceImpl>(look, nullptr))
+SurfaceControlImpl::SurfaceControlImpl(Control* proxy, FormLive& live, ContainerNode* container, int borderStyle)
+    : VisualImpl(proxy, live, container, true), surface(std::make_unique<SurfaceImpl>(look, nullptr)),
+      borderStyle(borderStyle)
 {
     look.back = vbButtonFace;
     look.fore = vbButtonText;
 }
 
-int PictureBoxImpl::borderPixels() const
+int SurfaceControlImpl::borderPixels() const
 {
     if (borderStyle != 1)
         return 0;
     return appearance == vbAppearanceFlat ? 1 : 2;
 }
 
-void PictureBoxImpl::afterCreate()
+void SurfaceControlImpl::afterCreate()
 {
     surface->widget = widget.data();
     surface->hwnd = handle;
@@ -155,7 +156,7 @@ void PictureBoxImpl::afterCreate()
     updateOrigin();
 }
 
-void PictureBoxImpl::updateOrigin()
+void SurfaceControlImpl::updateOrigin()
 {
     const int border = borderPixels();
     surface->origin = QPoint(border, border);
@@ -165,14 +166,32 @@ void PictureBoxImpl::updateOrigin()
         widget->update();
 }
 
-QWidget* PictureBoxImpl::childParent()
+QWidget* SurfaceControlImpl::childParent()
 {
     return widget.data();
 }
 
-QPoint PictureBoxImpl::clientOrigin() const
+QPoint SurfaceControlImpl::clientOrigin() const
 {
     return surface->origin;
+}
+
+void SurfaceControlImpl::paint(QPainter& painter)
+{
+    surface->paint(painter);
+    paintBorder(painter, widget->rect(), borderPixels());
+}
+
+QPointF SurfaceControlImpl::eventUnits(QPointF pixels) const
+{
+    return surfaceUnits(*surface, pixels);
+}
+
+// ---- PictureBox -------------------------------------------------------------------------
+
+PictureBoxImpl::PictureBoxImpl(PictureBox* proxy, FormLive& live, ContainerNode* container)
+    : SurfaceControlImpl(proxy, live, container, 1)
+{
 }
 
 void PictureBoxImpl::setPicture(const Picture& picture)
@@ -195,17 +214,6 @@ void PictureBoxImpl::fitToPicture()
 void PictureBoxImpl::sizeChanged(bool)
 {
     box()->Resize.Raise();
-}
-
-void PictureBoxImpl::paint(QPainter& painter)
-{
-    surface->paint(painter);
-    paintBorder(painter, widget->rect(), borderPixels());
-}
-
-QPointF PictureBoxImpl::eventUnits(QPointF pixels) const
-{
-    return surfaceUnits(*surface, pixels);
 }
 
 void PictureBoxImpl::keyPress(QKeyEvent* event)
@@ -364,15 +372,7 @@ void ShapeImpl::paint(QPainter& painter)
             painter.drawRoundedRect(ring, 8, 8);
         return;
     }
-    for (int i = 0; i < border; ++i) {
-        const QRect ring = area.adjusted(i, i, -i, -i);
-        if (ring.width() <= 0 || ring.height() <= 0)
-            break;
-        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), color);
-        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), color);
-        painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), color);
-        painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), color);
-    }
+    FillFrame(painter, area, border, color);
 }
 
 // ---- Line -------------------------------------------------------------------------------
@@ -525,40 +525,10 @@ void WebBrowserImpl::paint(QPainter& painter)
 // ---- UserControl ------------------------------------------------------------------------
 
 UserControlImpl::UserControlImpl(UserControl* proxy, FormLive& live, ContainerNode* container)
-    : VisualImpl(proxy, live, container, true), surface(std::make_unique<SurfaceImpl>(look, nullptr))
+    : SurfaceControlImpl(proxy, live, container, 0)
 {
-    look.back = vbButtonFace;
-    look.fore = vbButtonText;
     width = 2400;
     height = 1800;
-}
-
-void UserControlImpl::afterCreate()
-{
-    surface->widget = widget.data();
-    surface->hwnd = handle;
-    surface->owner = this;
-    updateOrigin();
-}
-
-void UserControlImpl::updateOrigin()
-{
-    const int border = borderPixels();
-    surface->origin = QPoint(border, border);
-    for (VisualImpl* child : children)
-        child->applyGeometry();
-    if (widget)
-        widget->update();
-}
-
-QWidget* UserControlImpl::childParent()
-{
-    return widget.data();
-}
-
-QPoint UserControlImpl::clientOrigin() const
-{
-    return surface->origin;
 }
 
 void UserControlImpl::sizeChanged(bool)
@@ -569,17 +539,6 @@ void UserControlImpl::sizeChanged(bool)
     ++resizeDepth;
     Runtime::ucResize(*control());
     --resizeDepth;
-}
-
-void UserControlImpl::paint(QPainter& painter)
-{
-    surface->paint(painter);
-    paintBorder(painter, widget->rect(), borderPixels());
-}
-
-QPointF UserControlImpl::eventUnits(QPointF pixels) const
-{
-    return surfaceUnits(*surface, pixels);
 }
 
 void UserControlImpl::raiseMouseDown(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 0, b, s, x, y); }

@@ -35,29 +35,38 @@ public:
     QPointF eventUnits(QPointF pixels) const override;
 };
 
-class PictureBoxImpl : public VisualImpl, public ContainerNode {
+// A control with a drawing surface that holds other controls: picture boxes and user controls.
+class SurfaceControlImpl : public VisualImpl, public ContainerNode {
 public:
-    PictureBoxImpl(PictureBox* proxy, FormLive& live, ContainerNode* container);
-    PictureBox* box() const { return static_cast<PictureBox*>(proxy); }
+    SurfaceControlImpl(Control* proxy, FormLive& live, ContainerNode* container, int borderStyle);
 
     std::unique_ptr<SurfaceImpl> surface;
-    bool autoSize = false;
-    int borderStyle = 1;
+    int borderStyle;
     int appearance = vbAppearance3D;
 
     int borderPixels() const;
     void afterCreate() override;
-    void setPicture(const Picture& picture);
-    void fitToPicture();
-    void updateOrigin();
+    void updateOrigin();  // after a change of border
     void paint(QPainter& painter) override;
-    void sizeChanged(bool byDesignOrCode) override;
     SurfaceImpl* surfaceImpl() override { return surface.get(); }
+    QPointF eventUnits(QPointF pixels) const override;
 
     QWidget* childParent() override;
     QPoint clientOrigin() const override;
     int containerScaleMode() const override { return surface->scaleMode; }
     VisualImpl* asControl() override { return this; }
+};
+
+class PictureBoxImpl : public SurfaceControlImpl {
+public:
+    PictureBoxImpl(PictureBox* proxy, FormLive& live, ContainerNode* container);
+    PictureBox* box() const { return static_cast<PictureBox*>(proxy); }
+
+    bool autoSize = false;
+
+    void setPicture(const Picture& picture);
+    void fitToPicture();
+    void sizeChanged(bool byDesignOrCode) override;
 
     void keyPress(QKeyEvent* event) override;
     void keyRelease(QKeyEvent* event) override;
@@ -66,7 +75,6 @@ public:
     void raiseMouseUp(int b, int s, float x, float y) override;
     void raiseClick() override;
     void raiseDblClick() override;
-    QPointF eventUnits(QPointF pixels) const override;
 };
 
 class ImageImpl : public VisualImpl {
@@ -150,38 +158,23 @@ public:
     void paint(QPainter& painter) override;
 };
 
-class UserControlImpl : public VisualImpl, public ContainerNode {
+class UserControlImpl : public SurfaceControlImpl {
 public:
     UserControlImpl(UserControl* proxy, FormLive& live, ContainerNode* container);
     UserControl* control() const { return static_cast<UserControl*>(proxy); }
 
-    std::unique_ptr<SurfaceImpl> surface;
-    int borderStyle = 0;
-    int appearance = vbAppearance3D;
     bool invisibleAtRuntime = false;
     std::vector<std::string> propertyChanged;
-    bool resizing = false;
     int resizeDepth = 0;
 
-    int borderPixels() const { return borderStyle == 1 ? (appearance == vbAppearanceFlat ? 1 : 2) : 0; }
-    void afterCreate() override;
-    void updateOrigin();
-    void paint(QPainter& painter) override;
     void sizeChanged(bool byDesignOrCode) override;
-    SurfaceImpl* surfaceImpl() override { return surface.get(); }
     bool hiddenAtRunTime() const override { return invisibleAtRuntime && live.userMode; }
-
-    QWidget* childParent() override;
-    QPoint clientOrigin() const override;
-    int containerScaleMode() const override { return surface->scaleMode; }
-    VisualImpl* asControl() override { return this; }
 
     void raiseMouseDown(int b, int s, float x, float y) override;
     void raiseMouseMove(int b, int s, float x, float y) override;
     void raiseMouseUp(int b, int s, float x, float y) override;
     void raiseClick() override;
     void raiseDblClick() override;
-    QPointF eventUnits(QPointF pixels) const override;
 };
 
 // Converts Qt's buttons and modifiers to the runtime's bits.

@@ -128,7 +128,8 @@ public:
     void Unload();
     bool IsLoaded() const;  // does not load
     // vbModeless returns at once; vbModal runs a nested message loop and returns when the form
-    // has been unloaded or hidden. Showing modal a form that is already shown modal does nothing.
+    // has been unloaded or hidden. Showing modal a form that is already on the screen (modal or
+    // not) does nothing.
     void Show(int style = vbModeless, Form* owner = nullptr);
     void Show(int style, Form& owner) { Show(style, &owner); }
     void Hide();

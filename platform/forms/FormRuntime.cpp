@@ -158,7 +158,7 @@ std::vector<UserControl*> userControlsOf(FormLive& live)
 {
     std::vector<UserControl*> found;
     for (auto it = live.impls.rbegin(); it != live.impls.rend(); ++it) {
-        if (auto* uc = dynamic_cast<UserControlImpl*>(it->get()); uc && !uc->retired)
+        if (auto* uc = dynamic_cast<UserControlImpl*>(it->get()); uc && !uc->retired && uc->proxy)
             found.push_back(uc->control());
     }
     return found;
@@ -469,10 +469,11 @@ void Runtime::destroy(Form& form, bool runTerminate)
 {
     FormState& st = state(form);
     FormLive* live = st.live.get();
-    if (live == nullptr)
+    if (live == nullptr || live->destroying)
         return;
     DispatchScope scope;
     live->unloading = true;
+    live->destroying = true;
     if (st.modalLoop != nullptr)
         st.modalLoop->quit();
     // Child windows of the main frame go first.
@@ -549,6 +550,9 @@ void Runtime::show(Form& form, int style, Form* owner)
     if (!load(form))
         return;
     FormLive* live = st.live.get();
+    // A window already on the screen cannot become modal (the request is dropped).
+    if (style == vbModal && live->window && live->window->isVisible())
+        return;
     if (live->mdiChild) {
         MDIForm* frame = TheMdiForm();
         if (frame != nullptr && frame != &form) {

@@ -67,6 +67,8 @@ struct Look {
     Picture mouseIcon;
 };
 QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault);
+// A frame of the given width in pixels along the inside of area.
+void FillFrame(QPainter& painter, const QRect& area, int width, const QColor& color);
 
 class FormLive;
 class VisualImpl;
@@ -253,6 +255,7 @@ public:
     HWND handle = 0;
     bool designing = true;
     bool unloading = false;
+    bool destroying = false;
     bool shownOnce = false;
     bool querying = false;  // inside the size query (its limits may resize the window)
     bool enabled = true;

@@ -198,6 +198,19 @@ void plotLine(QImage& image, int x0, int y0, int x1, int y1, QRgb color)
 
 }  // namespace
 
+void FillFrame(QPainter& painter, const QRect& area, int width, const QColor& color)
+{
+    for (int i = 0; i < width; ++i) {
+        const QRect ring = area.adjusted(i, i, -i, -i);
+        if (ring.width() <= 0 || ring.height() <= 0)
+            break;
+        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), color);
+        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), color);
+        painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), color);
+        painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), color);
+    }
+}
+
 void SurfaceImpl::drawLine(double x1, double y1, double x2, double y2, OLE_COLOR color, int options)
 {
     if (!autoRedraw) {
@@ -230,15 +243,7 @@ void SurfaceImpl::drawLine(double x1, double y1, double x2, double y2, OLE_COLOR
         if (options == LineBoxFilled) {
             painter.fillRect(box, qcolor);
         } else {
-            for (int i = 0; i < width; ++i) {
-                const QRect ring = box.adjusted(i, i, -i, -i);
-                if (ring.width() <= 0 || ring.height() <= 0)
-                    break;
-                painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), qcolor);
-                painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), qcolor);
-                painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), qcolor);
-                painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), qcolor);
-            }
+            FillFrame(painter, box, width, qcolor);
         }
     }
     currentX = x2 * TwipsPerUnit(scaleMode, false);
