@@ -167,10 +167,9 @@ protected:
     void Form_Initialize() override { ++initializes; }
 };
 
-DefaultInstance<Menu> frmMENU;
-
 TEST(FormLifecycle, TheDefaultInstanceIsMadeOnFirstUseAndInitializesOnce)
 {
+    DefaultInstance<Menu> frmMENU;
     EXPECT_FALSE(frmMENU.Exists());
     frmMENU->Show();
     EXPECT_TRUE(frmMENU.Exists());
