@@ -56,6 +56,9 @@
 //   frmMSGCRECT->lblWordWas.Caption("You have found " + word);   // loads the box, runs its load
 //   frmMSGCRECT->Show(qby::vbModal, mdiPROGMAIN);
 //
+// Inside a form or user control class the member function Picture hides the picture type: name
+// the type StdPicture there (qby::StdPicture p = imgMATCH(j).Picture();).
+//
 // A user control on a form (its stored properties, as the design keeps them, come last):
 //   picbtn btnpEXIT{this, "btnpEXIT"};
 //   d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, {{"ENABLED", true}, {"ToolTip", ""}});
