@@ -3,51 +3,33 @@
 // two rows on a band.
 #include "lessons/frmLESSPCWD.h"
 
+#include "lessons/LessonDesign.h"
 #include "lessons/LetterButtons.h"
 #include "platform/forms/Design.h"
 
 namespace {
 
-constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
-constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
 constexpr const char* kFont = "Comic Sans MS";
 
 // The Lefts of the thirteen letter buttons of each row (A to M at Top 6795, N to Z at 7470).
 constexpr double kLetterLefts[13] = {495, 1200, 1920, 2610, 3300, 4020, 4725, 5430, 6135, 6840, 7545, 8250, 8955};
 
-qby::Label::Props TitleLabel(double left, double top, qby::OLE_COLOR colour)
-{
-    return {.Left = left, .Top = top, .Width = 6570, .Height = 1005, .Caption = "Pictures and Words",
-            .BackStyle = qby::vbTransparent, .ForeColor = colour, .FontName = kFont, .FontSize = 36};
-}
-
-qby::PropertyBag SkinnedButtonDesign()
-{
-    return {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}};
-}
-
 }  // namespace
 
 void frmLESSPCWD_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "Pictures and Words",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10020,
-              .ClientHeight = 8370});
+    LessonWindow(d, 10020, 8370);
 
     d.Add(shpBAND, {.Left = -45, .Top = 6525, .Width = 10230, .Height = 1995, .BorderColor = 0x18BBD8,
                     .BackStyle = qby::vbOpaque, .BackColor = 0xBFEEFE});
-    d.Add(shpShape1, {.Left = 1935, .Top = 2115, .Width = 4650, .Height = 3525, .BorderColor = kFrameBlue});
-    d.Add(shpShape2, {.Left = 1980, .Top = 2160, .Width = 4650, .Height = 3525, .BorderColor = kFrameLight});
+    d.Add(shpShape1, {.Left = 1935, .Top = 2115, .Width = 4650, .Height = 3525, .BorderColor = kLessonBlue});
+    d.Add(shpShape2, {.Left = 1980, .Top = 2160, .Width = 4650, .Height = 3525, .BorderColor = kLessonLight});
 
-    d.Add(lblPicturesAndWords, 0, TitleLabel(270, 225, kFrameLight));
-    d.Add(lblPicturesAndWords, 1, TitleLabel(225, 180, qby::vbBlack));
-    d.Add(lblTOPLAY, {.Left = 855, .Top = 1665, .Width = 6135, .Height = 390, .BackStyle = qby::vbTransparent,
-                      .ForeColor = qby::vbBlack, .FontName = kFont, .FontSize = 14.25});
+    d.Add(lblPicturesAndWords, 1, LessonTitle(225, 180, 6570, "Pictures and Words", qby::vbBlack));
+    d.Add(lblPicturesAndWords, 0, LessonTitle(270, 225, 6570, "Pictures and Words", kLessonLight));
+    d.Add(lblTOPLAY, {.Left = 855, .Top = 1665, .Width = 6135, .Height = 390, .AutoSize = true,
+                      .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
+                      .FontSize = 14.25});
 
     d.Add(picMAIN, {.Left = 2025, .Top = 2205, .Width = 4500, .Height = 3375, .BorderStyle = 0,
                     .BackColor = qby::vbWhite});
@@ -60,9 +42,9 @@ void frmLESSPCWD_Form::Layout(qby::Design& d)
                           .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
                           .FontName = kFont, .FontSize = 24});
 
-    d.Add(btnpBtnHELP, {.Left = 6795, .Top = 5085}, SkinnedButtonDesign());
-    d.Add(btnpNEW, {.Left = 7470, .Top = 5085}, SkinnedButtonDesign());
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, SkinnedButtonDesign());
+    d.Add(btnpBtnHELP, {.Left = 6795, .Top = 5085}, TextButtonDesign());
+    d.Add(btnpNEW, {.Left = 7470, .Top = 5085}, TextButtonDesign());
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
     for (int i = 0; i <= 25; ++i) {
         d.Add(btnpLETTERS, i,
               {.Left = kLetterLefts[i % 13], .Top = i < 13 ? 6795.0 : 7470.0, .Width = 615, .Height = 615,

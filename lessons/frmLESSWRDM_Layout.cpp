@@ -2,6 +2,7 @@
 // subject-name label, and the ten subject buttons, each in a double frame.
 #include "lessons/frmLESSWRDM.h"
 
+#include "lessons/LessonDesign.h"
 #include "platform/forms/Design.h"
 #include "shell/DesignPictures.h"
 
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
-constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
 constexpr const char* kFont = "Comic Sans MS";
 
 struct Subject {
@@ -35,40 +34,27 @@ qby::PropertyBag SubjectButtonDesign(int index)
             {"ToolTip", ""}};
 }
 
-qby::Label::Props TitleLabel(double left, double top, qby::OLE_COLOR colour)
-{
-    return {.Left = left, .Top = top, .Width = 4215, .Height = 1005, .Caption = "Words Menu",
-            .BackStyle = qby::vbTransparent, .ForeColor = colour, .FontName = kFont, .FontSize = 36};
-}
-
 }  // namespace
 
 void frmLESSWRDM_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "Words Menu",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10020,
-              .ClientHeight = 8340});
+    LessonWindow(d, 10020, 8340);
 
     // The double frame behind each subject button: the light one 45 twips right of and below
     // the blue one, the button in the middle of both.
     for (int i = 0; i < 10; ++i) {
         const double left = kSubjects[i].left - 135;
         const double top = kSubjects[i].top - 135;
-        d.Add(shpShape2, i, {.Left = left, .Top = top, .Width = 1725, .Height = 1365, .BorderColor = kFrameBlue});
+        d.Add(shpShape2, i, {.Left = left, .Top = top, .Width = 1725, .Height = 1365, .BorderColor = kLessonBlue});
         d.Add(shpShape3, i, {.Left = left + 45, .Top = top + 45, .Width = 1725, .Height = 1365,
-                             .BorderColor = kFrameLight});
+                             .BorderColor = kLessonLight});
     }
-    d.Add(lneLine1, {.X1 = 450, .Y1 = 2835, .X2 = 9405, .Y2 = 2835, .BorderColor = kFrameBlue});
+    d.Add(lneLine1, {.X1 = 450, .Y1 = 2835, .X2 = 9405, .Y2 = 2835, .BorderColor = kLessonBlue});
 
-    d.Add(lblWordsMenu, 0, TitleLabel(360, 180, kFrameLight));
-    d.Add(lblWordsMenu, 1, TitleLabel(315, 135, qby::vbBlack));
+    d.Add(lblWordsMenu, 1, LessonTitle(315, 135, 4215, "Words Menu", qby::vbBlack));
+    d.Add(lblWordsMenu, 0, LessonTitle(360, 180, 4215, "Words Menu", kLessonLight));
     d.Add(lblSELECT, {.Left = 540, .Top = 2385, .Width = 3810, .Height = 390,
-                      .Caption = "Select a subject from below.", .BackStyle = qby::vbTransparent,
+                      .Caption = "Select a subject from below.", .AutoSize = true, .BackStyle = qby::vbTransparent,
                       .ForeColor = qby::vbBlack, .FontName = kFont, .FontSize = 14.25});
     d.Add(lblSUBJECT, {.Left = 45, .Top = 1440, .Width = 9930, .Height = 1005, .Caption = "",
                        .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbYellow,
@@ -80,5 +66,5 @@ void frmLESSWRDM_Form::Layout(qby::Design& d)
                .Tag = kSubjects[i].tag},
               SubjectButtonDesign(i));
     }
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
 }

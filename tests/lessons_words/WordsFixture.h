@@ -140,7 +140,10 @@ private:
         seed_ = seed_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<double>(seed_ >> 11) * 0x1.0p-53;
     }
-    void Log(const std::vector<std::string>& sounds) { log.events.insert(log.events.end(), sounds.begin(), sounds.end()); }
+    void Log(const std::vector<std::string>& sounds)
+    {
+        log.events.insert(log.events.end(), sounds.begin(), sounds.end());
+    }
 
     static std::string ResultLine(qby::Form& box)
     {

@@ -214,7 +214,8 @@ TEST_F(WordsLesson, WrongAnswerRestartsTheRunAndKeepsTheQuestion)
     });
     ClickWrong();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"LOOSE", "up:frmMSGWRONG", "text:You have not found the correct one"}))
+    EXPECT_EQ(TakeLog(),
+              (std::vector<std::string>{"LOOSE", "up:frmMSGWRONG", "text:You have not found the correct one"}))
         << "no word is spoken after a wrong answer";
     EXPECT_EQ(RunTip(), "0/10");
     EXPECT_EQ(BlueTenths(), 0);

@@ -43,10 +43,12 @@ TEST_F(WordsMenu, OpensWithItsTextsAndTheTenSubjects)
     ASSERT_TRUE(qby::test::IsShownOnScreen(m));
     EXPECT_EQ(m.btnpEXIT.CAPTION(), "Close");
     EXPECT_EQ(m.lblSELECT.Caption(), "Click a subject from below that you want to see");
+    EXPECT_GT(m.lblSELECT.Width(), 3810) << "the label grows to show the whole instruction";
     EXPECT_EQ(m.lblSUBJECT.Caption(), "");
     EXPECT_EQ(m.lblWordsMenu(0).Caption(), "Words Menu");
-    const std::vector<std::string> tips = {"Animals", "Colors",     "Fruits",     "General Items", "Musical Instruments",
-                                           "Vegetables", "Transports", "Sports", "Natural Events", "Pets"};
+    const std::vector<std::string> tips = {"Animals",        "Colors",     "Fruits",     "General Items",
+                                           "Musical Instruments", "Vegetables", "Transports", "Sports",
+                                           "Natural Events", "Pets"};
     const std::vector<std::string> tags = {"Animals", "Colors",    "Fruit",  "General", "Musical",
                                            "Vegetables", "Transport", "Sports", "Natural", "Pets"};
     for (int i = 0; i < 10; ++i) {
