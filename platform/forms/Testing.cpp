@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QWindow>
@@ -332,6 +333,14 @@ bool IsResizable(Form& form)
 {
     QWidget* widget = formWidget(form);
     return widget && widget->minimumSize() != widget->maximumSize();
+}
+
+std::string ShownFontFamily(Control& control)
+{
+    detail::VisualImpl* visual = visualOf(control);
+    if (visual == nullptr)
+        return std::string();
+    return QFontInfo(detail::MakeFont(visual->look.font)).family().toStdString();
 }
 
 int ShownPointer(Control& control)

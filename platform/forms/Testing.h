@@ -72,6 +72,8 @@ bool IsTopMost(Form& form);
 bool IsInTaskbar(Form& form);
 bool HasFrame(Form& form);          // a title bar and border
 bool IsResizable(Form& form);
+// The family of the font the window system uses for the control's text (after substitution).
+std::string ShownFontFamily(Control& control);
 // The pointer shape the control shows now (a MousePointer constant; vbCustom for MouseIcon).
 int ShownPointer(Control& control);
 

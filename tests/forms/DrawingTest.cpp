@@ -126,6 +126,17 @@ TEST(Labels, AutoSizeGrowsToTheRightFromTheLeftEdge)
     page.Unload();
 }
 
+TEST(Labels, TheProgramsFontNamesAreShownInTheFontsPresent)
+{
+    Page page;
+    EXPECT_EQ(test::ShownFontFamily(page.lblTITLE), "Comic Neue");  // "Comic Sans MS"
+    page.lblTITLE.FontName("Tahoma");
+    EXPECT_EQ(test::ShownFontFamily(page.lblTITLE), "DejaVu Sans");
+    page.lblTITLE.FontName("MS Sans Serif");
+    EXPECT_EQ(test::ShownFontFamily(page.lblTITLE), "DejaVu Sans");
+    page.Unload();
+}
+
 TEST(Labels, WordWrapKeepsTheWidthAndGrowsDownward)
 {
     Page page;
