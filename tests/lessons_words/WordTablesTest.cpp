@@ -57,19 +57,5 @@ TEST_F(WordTables, EveryFieldTakesPartAndTheFirstEqualOneWins)
     EXPECT_EQ(open.NextField(), "");
 }
 
-TEST_F(WordTables, EmbeddedSubjectTablesHoldTheTenSubjectsWithTheirCounts)
-{
-    const std::vector<std::pair<std::string, std::string>> counts = {
-        {"ANIMALS", "31"}, {"COLORS", "17"}, {"FRUIT", "15"},     {"GENERAL", "14"},   {"MUSICAL", "9"},
-        {"NATURAL", "23"}, {"PETS", "10"},   {"SPORTS", "10"},    {"TRANSPORT", "15"}, {"VEGETABLES", "15"}};
-    for (const char* table : {"ENG_WRDS", "US_WRDS"}) {
-        TableFields fields(ReadWordTable(table));
-        for (const auto& [subject, count] : counts) {
-            ASSERT_TRUE(fields.FindField(subject)) << table << " " << subject;
-            EXPECT_EQ(fields.NextField(), count) << table << " " << subject;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace lessontest

@@ -326,27 +326,6 @@ TEST_F(WordsLesson, WordsKeepTheirBlanksAndSpellingOfTheVarietyInForce)
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"KIWIFRUIT"});
 }
 
-TEST_F(WordsLesson, ExitAndClosingLeadBackToTheWordsMenu)
-{
-    OpenSubject(1);
-    Click(Lesson().btnpEXIT);
-    qby::test::ProcessEvents();
-    EXPECT_FALSE(Lesson().IsLoaded());
-    EXPECT_TRUE(qby::test::IsShownOnScreen(*frmLESSWRDM));
-
-    OpenSubject(3);
-    qby::test::RequestClose(Lesson());
-    qby::test::ProcessEvents();
-    EXPECT_FALSE(Lesson().IsLoaded());
-    EXPECT_TRUE(qby::test::IsShownOnScreen(*frmLESSWRDM));
-    EXPECT_FALSE(frmMAINMENU->IsLoaded());
-
-    // From the words menu on to the main menu.
-    Click(frmLESSWRDM->btnpEXIT);
-    qby::test::ProcessEvents();
-    EXPECT_TRUE(qby::test::IsShownOnScreen(*frmMAINMENU));
-}
-
 TEST_F(WordsLesson, SubjectTooSmallOrMissingAsksNothingAndStillLeads)
 {
     ReplaceTable("US_WRDS", {"PETS", "3", "Cat", "Dog", "Fish", "SPORTS", "x"});

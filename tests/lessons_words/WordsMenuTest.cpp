@@ -128,12 +128,19 @@ TEST_F(WordsMenu, ExitAndClosingGoBackToTheMainMenu)
     EXPECT_FALSE(frmLESSWRDM->IsLoaded());
     EXPECT_TRUE(qby::test::IsShownOnScreen(*frmMAINMENU));
 
-    // A choice in an earlier visit does not change where a later close leads.
+    // The lesson's Exit, and closing it, lead back here; a choice in an earlier visit does not
+    // change where a later close of the menu leads.
     OpenMenu();
     Release(2, qby::vbLeftButton);
     Click(frmLESSWRDS->btnpEXIT);
     qby::test::ProcessEvents();
-    ASSERT_TRUE(frmLESSWRDM->IsLoaded());
+    EXPECT_FALSE(frmLESSWRDS->IsLoaded());
+    ASSERT_TRUE(qby::test::IsShownOnScreen(Menu()));
+    Release(3, qby::vbLeftButton);
+    qby::test::RequestClose(*frmLESSWRDS);
+    qby::test::ProcessEvents();
+    EXPECT_FALSE(frmLESSWRDS->IsLoaded());
+    ASSERT_TRUE(qby::test::IsShownOnScreen(Menu()));
     EXPECT_FALSE(frmMAINMENU->IsLoaded());
     qby::test::RequestClose(Menu());
     qby::test::ProcessEvents();
