@@ -144,8 +144,15 @@ void Form::Enabled(bool value)
     DispatchScope scope;
     if (FormLive* live = loaded(*this)) {
         live->enabled = value;
-        if (live->window)
+        if (live->window) {
+            // A disabled window gives up the mouse capture held by it or by one of its controls.
+            if (!value) {
+                QWidget* input = detail::WindowInput(GetCapture());
+                if (input != nullptr && (input == live->window || live->window->isAncestorOf(input)))
+                    ReleaseCapture();
+            }
             live->window->setEnabled(value);
+        }
     }
 }
 

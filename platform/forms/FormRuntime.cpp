@@ -616,6 +616,13 @@ void Runtime::show(Form& form, int style, Form* owner)
     live = st.live.get();
     if (live == nullptr || !live->window || !live->window->isVisible())
         return;
+    // The modal window disables every other window; a window that is disabled gives up the
+    // mouse capture (as the window system's cancel-mode message makes it do).
+    if (HWND holder = GetCapture()) {
+        QWidget* input = WindowInput(holder);
+        if (input != nullptr && input != live->window && !live->window->isAncestorOf(input))
+            ReleaseCapture();
+    }
     QEventLoop loop;
     st.modalLoop = &loop;
     if (g_modalHook) {

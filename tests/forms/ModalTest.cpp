@@ -2,6 +2,7 @@
 #include "platform/forms/Forms.h"
 #include "platform/forms/TestClock.h"
 #include "platform/forms/Testing.h"
+#include "platform/user/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,33 @@ TEST_F(ModalTest, NestedModalWindowsReturnInOrder)
                                                "caller resumes"}));
     EXPECT_FALSE(first.IsModal());
     owner.Unload();
+}
+
+TEST_F(ModalTest, AModalWindowTakesTheCaptureFromTheWindowsItDisables)
+{
+    class Menu : public Form {
+    public:
+        Menu() : Form("frmMENU") {}
+        PictureBox picButton{this, "picButton"};
+
+    protected:
+        void Layout(Design& d) override { d.Add(picButton, {.Width = 2100, .Height = 585}); }
+    } menu;
+    Dialog box("frmABOUT");
+    menu.Show();
+    SetCapture(menu.picButton.hWnd());
+    HWND heldWhileModal = -1;
+    test::OnModalShown([&](Form& shown) {
+        heldWhileModal = GetCapture();
+        shown.Unload();
+    });
+    box.Show(vbModal, menu);
+    EXPECT_EQ(heldWhileModal, 0);
+
+    SetCapture(menu.picButton.hWnd());
+    menu.Enabled(false);
+    EXPECT_EQ(GetCapture(), 0);
+    menu.Unload();
 }
 
 TEST_F(ModalTest, HidingAModalWindowEndsItsLoopAndKeepsItLoaded)
