@@ -534,7 +534,7 @@ UserControlImpl::UserControlImpl(UserControl* proxy, FormLive& live, ContainerNo
 void UserControlImpl::sizeChanged(bool)
 {
     // UserControl_Resize may size the control again; a few nested rounds settle it.
-    if (resizeDepth >= 8)
+    if (!initialized || resizeDepth >= 8)
         return;
     ++resizeDepth;
     Runtime::ucResize(*control());

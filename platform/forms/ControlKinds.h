@@ -166,6 +166,9 @@ public:
     bool invisibleAtRuntime = false;
     std::vector<std::string> propertyChanged;
     int resizeDepth = 0;
+    // False until UserControl_Initialize has run: sizes given by the control's own design come
+    // before its constituents exist and raise no UserControl_Resize.
+    bool initialized = false;
 
     void sizeChanged(bool byDesignOrCode) override;
     bool hiddenAtRunTime() const override { return invisibleAtRuntime && live.userMode; }

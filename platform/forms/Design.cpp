@@ -170,6 +170,7 @@ void AddUserControl(DesignContext& context, UserControl& control, const UserCont
     if (Runtime::implOf(control) != impl)
         return;
 
+    impl->initialized = true;
     Runtime::ucInitialize(control);
     impl->setUnitGeometry(props.Left, props.Top, props.Width, props.Height);
     if (props.Visible)

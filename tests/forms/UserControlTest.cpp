@@ -344,3 +344,46 @@ TEST(ExternalControls, AClassThatCannotBeMadeLeavesTheRestOfTheWindowLoading)
 }
 
 }  // namespace
+
+namespace {
+
+// A control that gives its own surface a design size before adding a constituent: the design
+// size must not raise UserControl_Resize before the control is initialised.
+class SizedSurface : public UserControl {
+public:
+    using UserControl::UserControl;
+    const char* KindName() const override { return "SizedSurface"; }
+    std::vector<std::string> life;
+
+protected:
+    void Layout(Design& d) override
+    {
+        d.Surface({.Width = 2100, .Height = 585});
+        d.Add(picImage1, {.Left = 0, .Top = 0, .Width = 2100, .Height = 585});
+    }
+    void UserControl_Initialize() override { life.push_back("Initialize"); }
+    void UserControl_Resize() override { life.push_back("Resize"); }
+
+private:
+    PictureBox picImage1{this, "picImage1"};
+};
+
+class SizedSurfaceHost : public Form {
+public:
+    SizedSurfaceHost() : Form("frmSIZEDSURFACE") {}
+    SizedSurface ctlSIZED{this, "ctlSIZED"};
+
+protected:
+    void Layout(Design& d) override { d.Add(ctlSIZED, {.Left = 0, .Top = 0}); }
+};
+
+}  // namespace
+
+TEST(UserControlDesignSize, RaisesNoResizeBeforeInitialize)
+{
+    SizedSurfaceHost form;
+    form.Load();
+    ASSERT_FALSE(form.ctlSIZED.life.empty());
+    EXPECT_EQ(form.ctlSIZED.life.front(), "Initialize");
+    form.Unload();
+}
