@@ -43,6 +43,11 @@ void resizeOuter(Form& form, FormLive* live, std::optional<double> left, std::op
     if (left || top)
         window->move(left ? TwipsToPixels(*left) : at.x(), top ? TwipsToPixels(*top) : at.y());
     if (width || height) {
+        // The size query first, so that the new size is limited by its current answer.
+        if (topLevel(live))
+            live->queryMinMax();
+        if (live->window != window)
+            return;
         const QSize extra = detail::FrameExtra(window);
         const QSize outer = outerSize(live);
         const int w = width ? TwipsToPixels(*width) : outer.width();

@@ -28,6 +28,11 @@ protected:
     bool event(QEvent* event) override
     {
         DispatchScope scope;
+        if (event->type() == SizeQueryEvent()) {
+            if (live_ != nullptr)
+                live_->queryMinMax();
+            return true;
+        }
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -252,6 +257,14 @@ void FormLive::queryMinMax(bool apply)
     }
     window->setMinimumSize(minimum);
     window->setMaximumSize(maximum.expandedTo(minimum));
+    // The window system need not honour the size hints (a bare X server applies whatever size
+    // a client asks for), and the limits may have changed: a size outside them is brought
+    // inside. Maximized and minimized windows are the window system's to place.
+    const QSize current = window->size();
+    const QSize bounded = current.expandedTo(minimum).boundedTo(maximum.expandedTo(minimum));
+    if (bounded != current && !(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                                         Qt::WindowFullScreen)))
+        window->resize(bounded);
 }
 
 void FormLive::clientSizeMaybeChanged()

@@ -157,6 +157,12 @@ RECT WidgetScreenRect(QWidget* widget)
     return rect;
 }
 
+QEvent::Type SizeQueryEvent()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 void RenewCapture(HWND hWnd)
 {
     if (state().capture != hWnd)
@@ -195,6 +201,10 @@ BOOL SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (frame == nullptr)
         return 0;
     if (!(flags & SWP_NOSIZE)) {
+        if (frame->isWindow()) {
+            QEvent query(qby::detail::SizeQueryEvent());
+            QCoreApplication::sendEvent(frame, &query);
+        }
         const QSize extra = qby::detail::FrameExtra(frame);
         frame->resize(qMax(0, cx - extra.width()), qMax(0, cy - extra.height()));
     }

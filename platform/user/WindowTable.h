@@ -3,6 +3,7 @@
 
 #include "platform/user/Window.h"
 
+#include <QEvent>
 #include <QMargins>
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +26,9 @@ RECT WidgetScreenRect(QWidget* widget);
 // child widgets. FrameExtra is its total width and height.
 QMargins FrameMargins(QWidget* widget);
 QSize FrameExtra(QWidget* widget);
+// The event SetWindowPos sends a top-level window before sizing it: its form asks the size
+// query then, so that the size is limited by the current answer.
+QEvent::Type SizeQueryEvent();
 // Makes the widget the grab holder again when the capture belongs to it (after it is shown).
 void RenewCapture(HWND hWnd);
 
