@@ -1,7 +1,7 @@
 #include "sizeguard/ResizeLckObject.h"
 
 #include "sizeguard/ResizeLck.h"
-#include "sizeguard/SizeguardServer.h"
+#include "sizeguard/SizeguardUsage.h"
 
 using namespace prjRESIZELCK;
 

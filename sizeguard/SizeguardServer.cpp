@@ -1,11 +1,10 @@
 // The four entry points of Sizeguard and what it registers. Only the control class ResizeLck is
 // registered; the private control Subclass cannot be created from outside.
-#include "sizeguard/SizeguardServer.h"
-
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/com/Registration.h"
 #include "sizeguard/ResizeLckObject.h"
+#include "sizeguard/SizeguardUsage.h"
 
 using namespace prjRESIZELCK;
 
@@ -22,12 +21,6 @@ constexpr ServerRegistration kServer{
 void ThisLibrary() {}
 
 }  // namespace
-
-ServerUsage& SizeguardUsage()
-{
-    static ServerUsage usage;
-    return usage;
-}
 
 extern "C" {
 

@@ -1,0 +1,7 @@
+#include "sizeguard/SizeguardUsage.h"
+
+ServerUsage& SizeguardUsage()
+{
+    static ServerUsage usage;
+    return usage;
+}
