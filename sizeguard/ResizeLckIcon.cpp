@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -59,9 +60,8 @@ void PutLe(std::vector<unsigned char>& out, std::uint32_t value, int bytes)
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
 }
 
-}  // namespace
-
-std::vector<unsigned char> ResizeLckIconBitmap()
+// The icon as a bitmap file image.
+std::vector<unsigned char> Bitmap()
 {
     const Pixels pixels = Draw();
     constexpr std::uint32_t kRowBytes = kSize / 2;  // two pixels a byte, already a multiple of 4
@@ -101,7 +101,9 @@ std::vector<unsigned char> ResizeLckIconBitmap()
     return out;
 }
 
+}  // namespace
+
 qby::Picture ResizeLckIcon()
 {
-    return qby::Picture::FromEncodedBytes(ResizeLckIconBitmap());
+    return qby::Picture::FromEncodedBytes(Bitmap());
 }

@@ -3,8 +3,5 @@
 
 #include "platform/forms/Picture.h"
 
-#include <vector>
-
-// The icon as a 4-bit bitmap file image (the standard 16-colour palette).
-std::vector<unsigned char> ResizeLckIconBitmap();
+// Drawn in code and kept as a 4-bit bitmap (the standard 16-colour palette).
 qby::Picture ResizeLckIcon();

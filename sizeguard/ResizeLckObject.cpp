@@ -45,6 +45,14 @@ std::unique_ptr<qby::UserControl> ResizeLckObject::TakeUserControl()
     return std::move(owned_);
 }
 
+HRESULT ResizeLckObject::ReadLimit(std::int32_t* value, std::int32_t (ResizeLck::*read)() const) const
+{
+    if (!value) return E_POINTER;
+    if (!control_) return E_UNEXPECTED;
+    *value = (control_->*read)();
+    return S_OK;
+}
+
 HRESULT ResizeLckObject::get_HasMaxSize(VARIANT_BOOL* value)
 {
     if (!value) return E_POINTER;
@@ -60,27 +68,19 @@ HRESULT ResizeLckObject::put_HasMaxSize(VARIANT_BOOL bNewValue)
     return S_OK;
 }
 
-HRESULT ResizeLckObject::get_MaxHeight(std::int32_t* value)
-{
-    if (!value) return E_POINTER;
-    if (!control_) return E_UNEXPECTED;
-    *value = control_->MaxHeight();
-    return S_OK;
-}
+HRESULT ResizeLckObject::get_MaxHeight(std::int32_t* value) { return ReadLimit(value, &ResizeLck::MaxHeight); }
+
+HRESULT ResizeLckObject::get_MaxWidth(std::int32_t* value) { return ReadLimit(value, &ResizeLck::MaxWidth); }
+
+HRESULT ResizeLckObject::get_MinHeight(std::int32_t* value) { return ReadLimit(value, &ResizeLck::MinHeight); }
+
+HRESULT ResizeLckObject::get_MinWidth(std::int32_t* value) { return ReadLimit(value, &ResizeLck::MinWidth); }
 
 HRESULT ResizeLckObject::put_MaxHeight(std::int32_t* lNewValue)
 {
     if (!lNewValue) return E_POINTER;
     if (!control_) return E_UNEXPECTED;
     control_->MaxHeight(*lNewValue);
-    return S_OK;
-}
-
-HRESULT ResizeLckObject::get_MaxWidth(std::int32_t* value)
-{
-    if (!value) return E_POINTER;
-    if (!control_) return E_UNEXPECTED;
-    *value = control_->MaxWidth();
     return S_OK;
 }
 
@@ -92,26 +92,10 @@ HRESULT ResizeLckObject::put_MaxWidth(std::int32_t* lNewValue)
     return S_OK;
 }
 
-HRESULT ResizeLckObject::get_MinHeight(std::int32_t* value)
-{
-    if (!value) return E_POINTER;
-    if (!control_) return E_UNEXPECTED;
-    *value = control_->MinHeight();
-    return S_OK;
-}
-
 HRESULT ResizeLckObject::put_MinHeight(std::int32_t lNewValue)
 {
     if (!control_) return E_UNEXPECTED;
     control_->MinHeight(lNewValue);
-    return S_OK;
-}
-
-HRESULT ResizeLckObject::get_MinWidth(std::int32_t* value)
-{
-    if (!value) return E_POINTER;
-    if (!control_) return E_UNEXPECTED;
-    *value = control_->MinWidth();
     return S_OK;
 }
 

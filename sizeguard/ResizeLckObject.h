@@ -44,6 +44,9 @@ protected:
     HRESULT InvokeMember(DISPID id, WORD flags, std::span<Variant> arguments, Variant* result) override;
 
 private:
+    // One of the control's four limits into *value.
+    HRESULT ReadLimit(std::int32_t* value, std::int32_t (ResizeLck::*read)() const) const;
+
     std::unique_ptr<ResizeLck> owned_;  // until a host takes the control
     ResizeLck* control_ = nullptr;
 };

@@ -3,8 +3,8 @@
 // Not registered and not in the type library; its one user is ResizeLck. No appearance at run
 // time.
 //
-// Widths: the spec'd Long message parameters carry addresses here (the size query passes the
-// address of its record in lParam), so wParam, lParam and the result are pointer-wide.
+// The message number is a Long; wParam, lParam and the result are pointer-wide, because a
+// message may carry an address (the size query passes the address of its record in lParam).
 #pragma once
 
 #include "platform/forms/Design.h"

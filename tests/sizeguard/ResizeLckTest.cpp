@@ -2,7 +2,6 @@
 // properties, and its answer to the host window's size query. The control is made from this
 // test's own class id here; HostingTest makes it through the registry.
 #include "sizeguard/ResizeLck.h"
-#include "sizeguard/ResizeLckIcon.h"
 #include "sizeguard/modPRGMAIN.h"
 
 #include "SizeLockWindow.h"
@@ -225,19 +224,4 @@ TEST_F(ResizeLckTest, WithoutAHostWindowNothingIsHooked)
     lock.UserControl_ReadProperties(stored);
     EXPECT_EQ(lock.MinHeight(), 585);
     EXPECT_EQ(modPRGMAIN::SubclassCount(), 0);
-}
-
-TEST(ResizeLckIcon, IsA32By32SixteenColourBitmap)
-{
-    const std::vector<unsigned char> bitmap = ResizeLckIconBitmap();
-    ASSERT_GE(bitmap.size(), 54u);
-    EXPECT_EQ(bitmap[0], 'B');
-    EXPECT_EQ(bitmap[1], 'M');
-    EXPECT_EQ(bitmap[18], 32);  // width
-    EXPECT_EQ(bitmap[22], 32);  // height
-    EXPECT_EQ(bitmap[28], 4);   // bits a pixel
-    const Picture icon = ResizeLckIcon();
-    EXPECT_EQ(icon.WidthPx(), 32);
-    EXPECT_EQ(icon.HeightPx(), 32);
-    EXPECT_EQ(icon.Point(31, 31), 0xC0C0C0);
 }
