@@ -2,15 +2,23 @@
 
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
+#include "lessons/frmLESSALPH.h"
+#include "lessons/frmLESSPAIR.h"
+#include "lessons/frmLESSPCWD.h"
+#include "lessons/frmLESSWRDM.h"
+#include "lessons/frmLESSWRIT.h"
 #include "platform/comctl/CommonControls.h"
 #include "shell/frmABOUTQBY.h"
 #include "shell/frmLANGUAGE.h"
 #include "shell/mdiPROGMAIN.h"
 
-// The lesson buttons' Click handlers belong to the activities and are bound when those windows
-// join the program.
 frmMAINMENU_Form::frmMAINMENU_Form() : Form("frmMAINMENU")
 {
+    btnpALPHABET.Click.Handle(this, &frmMAINMENU_Form::btnpALPHABET_Click);
+    btnpWORDS.Click.Handle(this, &frmMAINMENU_Form::btnpWORDS_Click);
+    btnpPAIRS.Click.Handle(this, &frmMAINMENU_Form::btnpPAIRS_Click);
+    btnpPICANDWORDS.Click.Handle(this, &frmMAINMENU_Form::btnpPICANDWORDS_Click);
+    btnpWRITEALONG.Click.Handle(this, &frmMAINMENU_Form::btnpWRITEALONG_Click);
     btnpABOUT.Click.Handle(this, &frmMAINMENU_Form::btnpABOUT_Click);
     btnpLANGUAGE.Click.Handle(this, &frmMAINMENU_Form::btnpLANGUAGE_Click);
     btnpCLOSEPROGRAM.Click.Handle(this, &frmMAINMENU_Form::btnpCLOSEPROGRAM_Click);
@@ -54,6 +62,37 @@ void frmMAINMENU_Form::RefreshText()
     btnpCLOSEPROGRAM.ToolTip(GetHelpText(42));
     btnpLANGUAGE.CAPTION(GetHelpText(43));
     btnpLANGUAGE.ToolTip(GetHelpText(43));
+}
+
+// A lesson button closes the menu and opens its activity in the main frame; nothing is passed.
+void frmMAINMENU_Form::btnpALPHABET_Click()
+{
+    Unload();
+    frmLESSALPH->Show();
+}
+
+void frmMAINMENU_Form::btnpWORDS_Click()
+{
+    Unload();
+    frmLESSWRDM->Show();
+}
+
+void frmMAINMENU_Form::btnpPAIRS_Click()
+{
+    Unload();
+    frmLESSPAIR->Show();
+}
+
+void frmMAINMENU_Form::btnpPICANDWORDS_Click()
+{
+    Unload();
+    frmLESSPCWD->Show();
+}
+
+void frmMAINMENU_Form::btnpWRITEALONG_Click()
+{
+    Unload();
+    frmLESSWRIT->Show();
 }
 
 void frmMAINMENU_Form::btnpABOUT_Click()

@@ -39,6 +39,11 @@ protected:
     void Form_Load() override;
 
 private:
+    void btnpALPHABET_Click();
+    void btnpWORDS_Click();
+    void btnpPAIRS_Click();
+    void btnpPICANDWORDS_Click();
+    void btnpWRITEALONG_Click();
     void btnpABOUT_Click();
     void btnpLANGUAGE_Click();
     void btnpCLOSEPROGRAM_Click();

@@ -1,6 +1,16 @@
 #include "shell/mdiPROGMAIN.h"
 
 #include "controls/frmTOOLTIP.h"
+#include "lessons/frmLESSALPH.h"
+#include "lessons/frmLESSPAIR.h"
+#include "lessons/frmLESSPCWD.h"
+#include "lessons/frmLESSWRDM.h"
+#include "lessons/frmLESSWRDS.h"
+#include "lessons/frmLESSWRIT.h"
+#include "lessons/frmMSGCRECT.h"
+#include "lessons/frmMSGCRT10.h"
+#include "lessons/frmMSGPLYAG.h"
+#include "lessons/frmMSGWRONG.h"
 #include "platform/forms/Runtime.h"
 #include "shell/frmABOUTQBY.h"
 #include "shell/frmLANGUAGE.h"
@@ -30,14 +40,19 @@ void mdiPROGMAIN_Form::MDIForm_Load()
 
 void mdiPROGMAIN_Form::MDIForm_Unload(int& /*Cancel*/)
 {
-    // Every other window, in this order. The lesson windows and feedback boxes take their
-    // places in the list as they join the program:
-    //   frmABOUTQBY, frmLANGUAGE,
-    //   frmLESSALPH, frmLESSPAIR, frmLESSPCWD, frmLESSWRDM, frmLESSWRDS, frmLESSWRIT,
-    //   frmMSGCRECT, frmMSGCRT10, frmMSGPLYAG, frmMSGWRONG,
-    //   frmTOOLTIP
+    // Every other window, in this order.
     UnloadIfMade(frmABOUTQBY);
     UnloadIfMade(frmLANGUAGE);
+    UnloadIfMade(frmLESSALPH);
+    UnloadIfMade(frmLESSPAIR);
+    UnloadIfMade(frmLESSPCWD);
+    UnloadIfMade(frmLESSWRDM);
+    UnloadIfMade(frmLESSWRDS);
+    UnloadIfMade(frmLESSWRIT);
+    UnloadIfMade(frmMSGCRECT);
+    UnloadIfMade(frmMSGCRT10);
+    UnloadIfMade(frmMSGPLYAG);
+    UnloadIfMade(frmMSGWRONG);
     UnloadIfMade(frmTOOLTIP);
     // The frame itself goes with the end of the program, at once: no further event handler of
     // any window runs.

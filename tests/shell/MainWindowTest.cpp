@@ -3,6 +3,11 @@
 #include "ShellFixture.h"
 
 #include "core/modGLOBALS.h"
+#include "lessons/frmLESSALPH.h"
+#include "lessons/frmLESSPAIR.h"
+#include "lessons/frmLESSPCWD.h"
+#include "lessons/frmLESSWRDM.h"
+#include "lessons/frmLESSWRIT.h"
 #include "platform/forms/Runtime.h"
 #include "platform/forms/Testing.h"
 #include "platform/resources/Resources.h"
@@ -194,7 +199,6 @@ TEST_F(MainWindow, OpeningADialogTakesTheCaptureFromTheMenuButton)
         qby::test::OnModalShown(nullptr);
         qby::test::ProcessEvents();
         heldWhileModal = GetCapture();
-        if (heldWhileModal != 0) ReleaseCapture();  // let the test go on to close the box
         box.Unload();
     });
     Click(frmMAINMENU->btnpABOUT);
@@ -220,6 +224,45 @@ TEST_F(MainWindow, WithoutLangtextEveryMenuTextReadsZero)
     EXPECT_FALSE(objPrgText);
     EXPECT_TRUE(frmMAINMENU->IsLoaded());
     EXPECT_EQ(MenuTexts(), std::vector<std::string>(16, "0"));
+}
+
+TEST_F(MainWindow, LessonButtonsCloseTheMenuAndOpenTheirActivity)
+{
+    Start();
+    auto& m = *frmMAINMENU;
+    const std::vector<std::pair<picbtn*, qby::Form*>> lessons = {
+        {&m.btnpALPHABET, &*frmLESSALPH}, {&m.btnpWORDS, &*frmLESSWRDM}, {&m.btnpPAIRS, &*frmLESSPAIR},
+        {&m.btnpPICANDWORDS, &*frmLESSPCWD}, {&m.btnpWRITEALONG, &*frmLESSWRIT}};
+    for (auto [button, lesson] : lessons) {
+        Click(*button);
+        qby::test::ProcessEvents();
+        EXPECT_FALSE(m.IsLoaded()) << button->Name();
+        ASSERT_TRUE(lesson->IsLoaded()) << lesson->Name();
+        EXPECT_TRUE(qby::test::IsShownOnScreen(*lesson)) << lesson->Name();
+        // The activity fills the main frame as the menu did.
+        const auto frame = RectOnScreen(*mdiPROGMAIN);
+        const auto shown = RectOnScreen(*lesson);
+        EXPECT_EQ(shown.width, frame.width) << lesson->Name();
+        EXPECT_EQ(shown.height, frame.height) << lesson->Name();
+        // Back to the menu, as the activity's Exit does.
+        lesson->Unload();
+        frmMAINMENU->Show();
+        qby::test::ProcessEvents();
+        ASSERT_TRUE(m.IsLoaded());
+    }
+}
+
+TEST_F(MainWindow, ClosingTheFrameWhileALessonIsOpenEndsTheProgramInOneStep)
+{
+    Start();
+    Click(frmMAINMENU->btnpALPHABET);
+    qby::test::ProcessEvents();
+    ASSERT_TRUE(frmLESSALPH->IsLoaded());
+    qby::test::RequestClose(*mdiPROGMAIN);
+    EXPECT_TRUE(qby::IsEnding());
+    EXPECT_TRUE(qby::LoadedForms().empty());
+    EXPECT_FALSE(StoredSetting("LANGUAGE"));
+    EXPECT_FALSE(StoredSetting("HELP"));
 }
 
 TEST_F(MainWindow, CloseButtonEndsTheProgramWithoutWritingSettings)

@@ -99,9 +99,6 @@ void ShellFixture::WhileModal(const std::function<void(qby::Form&)>& inside)
     qby::test::OnModalShown([inside](qby::Form& form) {
         qby::test::OnModalShown(nullptr);
         qby::test::ProcessEvents();
-        // Opening a modal box takes the mouse capture from the window beneath (checked on its
-        // own by the test of that rule); without this, a failure there would hang every test.
-        ReleaseCapture();
         inside(form);
     });
 }

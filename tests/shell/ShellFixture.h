@@ -1,11 +1,13 @@
 // The fixture of the main window tests: an empty configuration, Langtext registered for this
 // user (or not), settings stored as a test asks, then the program started through Main; the
-// shell's link requests are recorded instead of opened, and timers run on the test clock.
+// shell's link requests and the sounds are recorded instead of opened or played, and timers run
+// on the test clock.
 #pragma once
 
 #include "platform/forms/Form.h"
 #include "platform/forms/TestClock.h"
 #include "platform/shell/Shell.h"
+#include "platform/sound/SoundTestHook.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,8 @@ protected:
     static void MoveTo(qby::Form& form, int x, int y);
 
     std::vector<ShellRequest> shellRequests;
+    // Sounds are recorded, not played.
+    qby::SoundRecorder sounds;
 
 private:
     std::unique_ptr<qby::ScopedTestClock> clock_;
