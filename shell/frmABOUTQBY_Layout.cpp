@@ -3,11 +3,10 @@
 #include "shell/frmABOUTQBY.h"
 
 #include "platform/forms/Design.h"
-#include "shell/DesignPictures.h"
+#include "shell/ShellDesign.h"
 
 namespace {
 
-constexpr qby::OLE_COLOR kRuleBlue = 0xDB7028;
 constexpr const char* kFont = "Comic Sans MS";
 
 // Where the pictures and sounds come from (the full notices are in the program's credits).
@@ -19,17 +18,10 @@ constexpr double kCreditTops[2] = {3105, 3780};
 
 void frmABOUTQBY_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "About",
-              .BorderStyle = qby::vbFixedDialog,
-              .ControlBox = true,
-              .MinButton = false,
-              .MaxButton = false,
-              .ShowInTaskbar = false,
-              .StartUpPosition = qby::vbStartUpScreen,
-              .ClientWidth = 10020,
-              .ClientHeight = 6945,
-              .FontName = kFont,
-              .FontSize = 9.75});
+    qby::Design::WindowProps window = DialogWindow("About", 10020, 6945);
+    window.FontName = kFont;  // for the labels without a font of their own
+    window.FontSize = 9.75;
+    d.Window(window);
 
     d.Add(shpTOPBORDER, {.Left = 0, .Top = -4545, .Width = 10200, .Height = 5940, .BorderColor = 0x808080,
                          .BackStyle = qby::vbOpaque, .BackColor = qby::vbWhite});
@@ -49,7 +41,7 @@ void frmABOUTQBY_Form::Layout(qby::Design& d)
     d.Add(lblEMAIL, {.Left = 3465, .Top = 1935, .Width = 3315, .Height = 345, .Caption = "Email Orvane Support",
                      .AutoSize = true, .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent,
                      .ForeColor = qby::vbBlue, .FontName = kFont, .FontSize = 12, .FontUnderline = true});
-    d.Add(lneLine1, {.X1 = 270, .Y1 = 2475, .X2 = 9765, .Y2 = 2475, .BorderColor = kRuleBlue});
+    d.Add(lneLine1, {.X1 = 270, .Y1 = 2475, .X2 = 9765, .Y2 = 2475, .BorderColor = kDesignBlue});
 
     for (int i = 0; i < 6; ++i) {
         d.Add(lblCREDITS, i, {.Left = kCreditLefts[i % 3], .Top = kCreditTops[i / 3], .Height = 390,
@@ -59,12 +51,12 @@ void frmABOUTQBY_Form::Layout(qby::Design& d)
     d.Add(lblTHANKYOU, {.Left = 210, .Top = 4275, .Width = 9705, .Height = 1170, .AutoSize = false,
                         .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent,
                         .ForeColor = 0x800000, .FontName = kFont, .FontSize = 14.25});
-    d.Add(lneLine2, {.X1 = 180, .Y1 = 5940, .X2 = 9675, .Y2 = 5940, .BorderColor = kRuleBlue});
+    d.Add(lneLine2, {.X1 = 180, .Y1 = 5940, .X2 = 9675, .Y2 = 5940, .BorderColor = kDesignBlue});
     d.Add(lblCOPYRIGHT, {.Left = 3150, .Top = 5625, .Width = 4155, .Height = 270,
                          .Caption = "Copyright (c) 2026 Orvane", .AutoSize = true,
                          .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent, .ForeColor = 0x404040,
                          .FontName = kFont, .FontSize = 9.75});
 
     d.Add(btnpOK, {.Left = 7560, .Top = 6165, .Width = 1110, .Height = 330},
-          {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+          SkinnedButtonDesign());
 }

@@ -3,46 +3,14 @@
 #include "shell/frmLANGUAGE.h"
 
 #include "platform/forms/Design.h"
-#include "shell/DesignPictures.h"
-
-namespace {
-
-constexpr qby::OLE_COLOR kRuleBlue = 0xDB7028;
-
-// A flag button's stored properties: three flag bitmaps (normal, highlight, pressed).
-qby::PropertyBag FlagButtonDesign(const std::string& button)
-{
-    return {{"PICTURENORMAL", StoredDesignPicture("frmLANGUAGE", button, "PictureNormal")},
-            {"PICTUREHLIGHT", StoredDesignPicture("frmLANGUAGE", button, "PictureHLight")},
-            {"PICTUREPRESSED", StoredDesignPicture("frmLANGUAGE", button, "PicturePressed")},
-            {"ENABLED", true},
-            {"BorderStyle", 0},
-            {"ToolTip", ""}};
-}
-
-qby::Label::Props ChoiceLabel(double left, double top, double width, const char* caption)
-{
-    return {.Left = left, .Top = top, .Width = width, .Height = 345, .Caption = caption,
-            .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-            .FontName = "Comic Sans MS", .FontSize = 12};
-}
-
-}  // namespace
+#include "shell/ShellDesign.h"
 
 void frmLANGUAGE_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "Languages",
-              .BorderStyle = qby::vbFixedDialog,
-              .ControlBox = true,
-              .MinButton = false,
-              .MaxButton = false,
-              .ShowInTaskbar = false,
-              .StartUpPosition = qby::vbStartUpScreen,
-              .ClientWidth = 9315,
-              .ClientHeight = 8055});
+    d.Window(DialogWindow("Languages", 9315, 8055));
 
-    d.Add(lneLine1, {.X1 = 855, .Y1 = 900, .X2 = 8595, .Y2 = 900, .BorderColor = kRuleBlue});
-    d.Add(lneLine2, {.X1 = 810, .Y1 = 4320, .X2 = 8550, .Y2 = 4320, .BorderColor = kRuleBlue});
+    d.Add(lneLine1, {.X1 = 855, .Y1 = 900, .X2 = 8595, .Y2 = 900, .BorderColor = kDesignBlue});
+    d.Add(lneLine2, {.X1 = 810, .Y1 = 4320, .X2 = 8550, .Y2 = 4320, .BorderColor = kDesignBlue});
     d.Add(shpLANGSEL, {.Left = 1575, .Top = 1140, .Width = 2625, .Height = 1860, .BorderColor = qby::vbRed,
                        .BorderWidth = 4});
     d.Add(shpHELPSEL, {.Left = 1575, .Top = 4590, .Width = 2625, .Height = 1815, .BorderColor = qby::vbRed,
@@ -55,12 +23,12 @@ void frmLANGUAGE_Form::Layout(qby::Design& d)
     d.Add(lblKOREANHELP, ChoiceLabel(2430, 6480, 750, "Korean"));
     d.Add(lblENGHELP, ChoiceLabel(5895, 6480, 765, "English"));
 
-    d.Add(btnpENGLISH, {.Left = 1680, .Top = 1245, .Width = 2400, .Height = 1650}, FlagButtonDesign("btnpENGLISH"));
-    d.Add(btnpAMERICAN, {.Left = 5070, .Top = 1245, .Width = 2400, .Height = 1650}, FlagButtonDesign("btnpAMERICAN"));
-    d.Add(btnpKOREAN, {.Left = 1680, .Top = 4695, .Width = 2400, .Height = 1650}, FlagButtonDesign("btnpKOREAN"));
-    d.Add(btnpENGHELP, {.Left = 5070, .Top = 4695, .Width = 2400, .Height = 1650}, FlagButtonDesign("btnpENGHELP"));
+    d.Add(btnpENGLISH, {.Left = 1680, .Top = 1245, .Width = 2400, .Height = 1650}, PictureButtonDesign("frmLANGUAGE", "btnpENGLISH"));
+    d.Add(btnpAMERICAN, {.Left = 5070, .Top = 1245, .Width = 2400, .Height = 1650}, PictureButtonDesign("frmLANGUAGE", "btnpAMERICAN"));
+    d.Add(btnpKOREAN, {.Left = 1680, .Top = 4695, .Width = 2400, .Height = 1650}, PictureButtonDesign("frmLANGUAGE", "btnpKOREAN"));
+    d.Add(btnpENGHELP, {.Left = 5070, .Top = 4695, .Width = 2400, .Height = 1650}, PictureButtonDesign("frmLANGUAGE", "btnpENGHELP"));
     d.Add(btnpOK, {.Left = 4410, .Top = 7335, .Width = 1110, .Height = 330},
-          {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+          SkinnedButtonDesign());
     d.Add(btnpCANCEL, {.Left = 6600, .Top = 7335, .Width = 1110, .Height = 330},
-          {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}});
+          SkinnedButtonDesign());
 }

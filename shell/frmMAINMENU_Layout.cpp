@@ -3,37 +3,11 @@
 #include "shell/frmMAINMENU.h"
 
 #include "platform/forms/Design.h"
-#include "shell/DesignPictures.h"
+#include "shell/ShellDesign.h"
 
 namespace {
 
-constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
 constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
-
-// A lesson button's stored properties: its normal, highlight and pressed pictures (the pressed
-// picture is the normal one).
-qby::PropertyBag LessonButtonDesign(const std::string& button)
-{
-    return {{"PICTURENORMAL", StoredDesignPicture("frmMAINMENU", button, "PictureNormal")},
-            {"PICTUREHLIGHT", StoredDesignPicture("frmMAINMENU", button, "PictureHLight")},
-            {"PICTUREPRESSED", StoredDesignPicture("frmMAINMENU", button, "PicturePressed")},
-            {"ENABLED", true},
-            {"BorderStyle", 0},
-            {"ToolTip", ""}};
-}
-
-// A text button: no pictures of its own, the skin comes at load.
-qby::PropertyBag TextButtonDesign()
-{
-    return {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}};
-}
-
-qby::Label::Props LessonLabel(double left, double top, double width, const char* caption)
-{
-    return {.Left = left, .Top = top, .Width = width, .Height = 345, .Caption = caption,
-            .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-            .FontName = "Comic Sans MS", .FontSize = 12};
-}
 
 }  // namespace
 
@@ -56,28 +30,28 @@ void frmMAINMENU_Form::Layout(qby::Design& d)
     constexpr FramePlace frames[] = {{315, 1980}, {360, 4725}, {3600, 1395}, {6795, 2025}, {6840, 4725}};
     for (int i = 0; i < 5; ++i) {
         d.Add(shpShape2, i, {.Left = frames[i].left, .Top = frames[i].top, .Width = 2985, .Height = 1950,
-                             .BorderColor = kFrameBlue});
+                             .BorderColor = kDesignBlue});
         d.Add(shpShape3, i, {.Left = frames[i].left + 45, .Top = frames[i].top + 45, .Width = 2985,
                              .Height = 1950, .BorderColor = kFrameLight});
     }
-    d.Add(lneLine1, {.X1 = 135, .Y1 = 7290, .X2 = 9870, .Y2 = 7290, .BorderColor = kFrameBlue});
+    d.Add(lneLine1, {.X1 = 135, .Y1 = 7290, .X2 = 9870, .Y2 = 7290, .BorderColor = kDesignBlue});
 
-    d.Add(lblALPHABET, LessonLabel(855, 3465, 2085, "Learn the alphabet"));
-    d.Add(lblLEARNWORDS, LessonLabel(7305, 3465, 2025, "Learn great words"));
-    d.Add(lblMATCHINGPAIR, LessonLabel(3975, 2880, 2235, "Find a matching pair"));
-    d.Add(lblPICTSWORDS, LessonLabel(840, 6210, 2070, "Pictures and words"));
-    d.Add(lblWRITELETTER, LessonLabel(7125, 6210, 2385, "Help to write Letters"));
+    d.Add(lblALPHABET, ChoiceLabel(855, 3465, 2085, "Learn the alphabet"));
+    d.Add(lblLEARNWORDS, ChoiceLabel(7305, 3465, 2025, "Learn great words"));
+    d.Add(lblMATCHINGPAIR, ChoiceLabel(3975, 2880, 2235, "Find a matching pair"));
+    d.Add(lblPICTSWORDS, ChoiceLabel(840, 6210, 2070, "Pictures and words"));
+    d.Add(lblWRITELETTER, ChoiceLabel(7125, 6210, 2385, "Help to write Letters"));
 
     d.Add(btnpALPHABET, {.Left = 1125, .Top = 2205, .Width = 1500, .Height = 1125},
-          LessonButtonDesign("btnpALPHABET"));
-    d.Add(btnpWORDS, {.Left = 7560, .Top = 2250, .Width = 1500, .Height = 1125}, LessonButtonDesign("btnpWORDS"));
-    d.Add(btnpPAIRS, {.Left = 4275, .Top = 1575, .Width = 1500, .Height = 1110}, LessonButtonDesign("btnpPAIRS"));
+          PictureButtonDesign("frmMAINMENU", "btnpALPHABET"));
+    d.Add(btnpWORDS, {.Left = 7560, .Top = 2250, .Width = 1500, .Height = 1125}, PictureButtonDesign("frmMAINMENU", "btnpWORDS"));
+    d.Add(btnpPAIRS, {.Left = 4275, .Top = 1575, .Width = 1500, .Height = 1110}, PictureButtonDesign("frmMAINMENU", "btnpPAIRS"));
     d.Add(btnpPICANDWORDS, {.Left = 1080, .Top = 4950, .Width = 1500, .Height = 1125},
-          LessonButtonDesign("btnpPICANDWORDS"));
+          PictureButtonDesign("frmMAINMENU", "btnpPICANDWORDS"));
     d.Add(btnpWRITEALONG, {.Left = 7605, .Top = 4995, .Width = 1500, .Height = 1125},
-          LessonButtonDesign("btnpWRITEALONG"));
+          PictureButtonDesign("frmMAINMENU", "btnpWRITEALONG"));
 
-    d.Add(btnpABOUT, {.Left = 3285, .Top = 7530, .Width = 1110, .Height = 330}, TextButtonDesign());
-    d.Add(btnpLANGUAGE, {.Left = 5505, .Top = 7530, .Width = 1110, .Height = 330}, TextButtonDesign());
-    d.Add(btnpCLOSEPROGRAM, {.Left = 7695, .Top = 7530, .Width = 1110, .Height = 330}, TextButtonDesign());
+    d.Add(btnpABOUT, {.Left = 3285, .Top = 7530, .Width = 1110, .Height = 330}, SkinnedButtonDesign());
+    d.Add(btnpLANGUAGE, {.Left = 5505, .Top = 7530, .Width = 1110, .Height = 330}, SkinnedButtonDesign());
+    d.Add(btnpCLOSEPROGRAM, {.Left = 7695, .Top = 7530, .Width = 1110, .Height = 330}, SkinnedButtonDesign());
 }
