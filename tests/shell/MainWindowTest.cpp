@@ -108,46 +108,6 @@ TEST_F(MainWindow, StartOpensTheFrameWithTheMenuFillingIt)
     ExpectMenuAsAtFirstLoad();
 }
 
-TEST_F(MainWindow, MenuControlsStandWhereTheDesignPutsThem)
-{
-    Start();
-    auto& m = *frmMAINMENU;
-    struct Place {
-        qby::VisualControl* control;
-        double left, top;
-    };
-    for (const Place& p : {Place{&m.btnpALPHABET, 1125, 2205}, Place{&m.btnpWORDS, 7560, 2250},
-                           Place{&m.btnpPAIRS, 4275, 1575}, Place{&m.btnpPICANDWORDS, 1080, 4950},
-                           Place{&m.btnpWRITEALONG, 7605, 4995}, Place{&m.btnpABOUT, 3285, 7530},
-                           Place{&m.btnpLANGUAGE, 5505, 7530}, Place{&m.btnpCLOSEPROGRAM, 7695, 7530},
-                           Place{&m.lblALPHABET, 855, 3465}, Place{&m.lblLEARNWORDS, 7305, 3465},
-                           Place{&m.lblMATCHINGPAIR, 3975, 2880}, Place{&m.lblPICTSWORDS, 840, 6210},
-                           Place{&m.lblWRITELETTER, 7125, 6210}}) {
-        EXPECT_EQ(p.control->Left(), p.left) << p.control->Name();
-        EXPECT_EQ(p.control->Top(), p.top) << p.control->Name();
-    }
-    // Lesson buttons take the size of their 100 x 75 pictures.
-    EXPECT_EQ(RectOnScreen(m.btnpALPHABET).width, 100);
-    for (auto [button, label] : LessonPairs()) {
-        EXPECT_EQ(label->FontName(), "Comic Sans MS");
-        EXPECT_EQ(label->FontSize(), 12);
-        EXPECT_EQ(label->BackStyle(), qby::vbTransparent);
-    }
-    const double frames[5][2] = {{315, 1980}, {360, 4725}, {3600, 1395}, {6795, 2025}, {6840, 4725}};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(m.shpShape2(i).Left(), frames[i][0]);
-        EXPECT_EQ(m.shpShape2(i).Top(), frames[i][1]);
-        EXPECT_EQ(m.shpShape3(i).Left(), frames[i][0] + 45);
-        EXPECT_EQ(m.shpShape3(i).Top(), frames[i][1] + 45);
-        EXPECT_EQ(m.shpShape2(i).BorderColor(), 0xDB7028u);
-        EXPECT_EQ(m.shpShape3(i).BorderColor(), 0xFCD8C2u);
-    }
-    EXPECT_EQ(m.lneLine1.Y1(), 7290);
-    EXPECT_EQ(m.lneLine1.X2(), 9870);
-    // The rule is drawn in its colour (blue-green-red &HDB7028) across the menu.
-    EXPECT_EQ(Grab(m).Point(300, 7290 / 15), 0xDB7028);
-}
-
 TEST_F(MainWindow, LessonLabelTurnsYellowWhileThePointerIsOnItsButton)
 {
     Start();
