@@ -1,6 +1,6 @@
 #include "lessons/LetterButtons.h"
 
-#include "shell/DesignPictures.h"
+#include "shell/WindowDesign.h"
 
 #include <array>
 
@@ -24,12 +24,5 @@ double LetterButtonLeft(int index)
 
 qby::PropertyBag LetterButtonDesign(int index)
 {
-    const std::string letter = LetterOfButton(index);
-    return {{"PICTURENORMAL", StoredDesignPicture("LETTERS", letter, "PictureNormal")},
-            {"PICTUREHLIGHT", StoredDesignPicture("LETTERS", letter, "PictureHLight")},
-            {"PICTUREPRESSED", StoredDesignPicture("LETTERS", letter, "PicturePressed")},
-            {"PICTUREDISABLED", StoredDesignPicture("LETTERS", letter, "PictureDisabled")},
-            {"ENABLED", true},
-            {"BorderStyle", 0},
-            {"ToolTip", ""}};
+    return PictureButtonDesign("LETTERS", LetterOfButton(index), true);
 }

@@ -5,51 +5,22 @@
 
 #include "lessons/LetterButtons.h"
 #include "platform/forms/Design.h"
-
-namespace {
-
-constexpr const char* kFont = "Comic Sans MS";
-constexpr qby::OLE_COLOR kTitleBlue = 0xFCD8C2;
-constexpr qby::OLE_COLOR kFrameBlue = 0xDB7028;
-
-// A text or speaker button: no pictures of its own, the skin comes at load.
-qby::PropertyBag SkinnedButtonDesign()
-{
-    return {{"ENABLED", true}, {"BorderStyle", 0}, {"ToolTip", ""}};
-}
-
-// One layer of a title: transparent, sizing itself to its caption.
-qby::Label::Props TitleLayer(double left, double top, double width, double height, const char* caption,
-                             qby::OLE_COLOR color, double points)
-{
-    return {.Left = left, .Top = top, .Width = width, .Height = height, .Caption = caption,
-            .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = color, .FontName = kFont,
-            .FontSize = points};
-}
-
-}  // namespace
+#include "shell/WindowDesign.h"
 
 void frmLESSALPH_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10020,
-              .ClientHeight = 8235});
+    d.Window(ChildWindow(10020, 8235));
 
-    d.Add(shpShape1, {.Left = -45, .Top = 6480, .Width = 10185, .Height = 1995, .BorderColor = 0x18BBD8,
-                      .FillStyle = qby::vbFSSolid, .FillColor = 0xBFEEFE});
-    d.Add(shpShape2_6, {.Left = 585, .Top = 1845, .Width = 4650, .Height = 3525, .BorderColor = kFrameBlue});
-    d.Add(shpShape3_6, {.Left = 630, .Top = 1890, .Width = 4650, .Height = 3525, .BorderColor = kTitleBlue});
+    d.Add(shpShape1, {.Left = -45, .Top = 6480, .Width = 10185, .Height = 1995, .BorderColor = kBandEdge,
+                      .FillStyle = qby::vbFSSolid, .FillColor = kBandFill});
+    d.Add(shpShape2_6, {.Left = 585, .Top = 1845, .Width = 4650, .Height = 3525, .BorderColor = kDesignBlue});
+    d.Add(shpShape3_6, {.Left = 630, .Top = 1890, .Width = 4650, .Height = 3525, .BorderColor = kDesignLight});
 
     // The black layer first, the light one 45 twips right of and below it, drawn over it.
-    d.Add(lblTITLE1, 1, TitleLayer(450, -180, 885, 1680, "A", qby::vbBlack, 60));
-    d.Add(lblTITLE1, 0, TitleLayer(495, -135, 885, 1680, "A", kTitleBlue, 60));
-    d.Add(lblTITLE2, 1, TitleLayer(1395, 315, 1365, 1005, "pple", qby::vbBlack, 36));
-    d.Add(lblTITLE2, 0, TitleLayer(1440, 360, 1365, 1005, "pple", kTitleBlue, 36));
+    d.Add(lblTITLE1, 1, AutoSizeLabel(450, -180, 885, 1680, "A", qby::vbBlack, 60));
+    d.Add(lblTITLE1, 0, AutoSizeLabel(495, -135, 885, 1680, "A", kDesignLight, 60));
+    d.Add(lblTITLE2, 1, AutoSizeLabel(1395, 315, 1365, 1005, "pple", qby::vbBlack, 36));
+    d.Add(lblTITLE2, 0, AutoSizeLabel(1440, 360, 1365, 1005, "pple", kDesignLight, 36));
 
     constexpr double sentenceTops[3] = {2205, 3270, 4410};
     constexpr const char* sentences[3] = {"An apple is a fruit.", "I take an apple to school.",
@@ -57,8 +28,8 @@ void frmLESSALPH_Form::Layout(qby::Design& d)
     for (int i = 0; i < 3; ++i) {
         d.Add(lblSENTENCE1, i, {.Left = 5490, .Top = sentenceTops[i], .Width = 4035, .Height = 735,
                                 .Caption = sentences[i], .AutoSize = true, .WordWrap = true,
-                                .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
-                                .FontSize = 15.75});
+                                .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
+                                .FontName = kDesignFont, .FontSize = 15.75});
     }
 
     // The 300 x 225 pixel word pictures fill the box exactly: it has no border of its own (the
@@ -67,7 +38,7 @@ void frmLESSALPH_Form::Layout(qby::Design& d)
                           .BackColor = qby::vbWhite});
     d.Add(lbl1Of9, {.Container = picMAINWINDOW, .Left = 3645, .Top = 90, .Width = 675, .Height = 345,
                     .Caption = "1 of 9", .AutoSize = false, .Alignment = qby::vbRightJustify,
-                    .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
+                    .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kDesignFont,
                     .FontSize = 12});
 
     d.Add(btnpHELP, {.Left = 585, .Top = 5580}, SkinnedButtonDesign());

@@ -2,7 +2,7 @@
 // in four columns and three rows, each with its face inside it.
 #include "lessons/frmLESSPAIR.h"
 
-#include "lessons/LessonDesign.h"
+#include "shell/WindowDesign.h"
 
 namespace {
 
@@ -16,19 +16,17 @@ constexpr int kCardAt[3][4] = {{7, 1, 9, 3}, {11, 10, 0, 6}, {2, 8, 4, 5}};
 
 void frmLESSPAIR_Form::Layout(qby::Design& d)
 {
-    LessonWindow(d, 10020, 8235);
+    d.Window(ChildWindow(10020, 8235));
 
     d.Add(lblMatchPairs, LessonTitle(225, 180, 3990, "Match Pairs", qby::vbBlack));
-    d.Add(lblMATCH, LessonTitle(270, 225, 3990, "Match Pairs", kLessonLight));
-    d.Add(lblCLICKCARDS, {.Left = 855, .Top = 1665, .Width = 5715, .Height = 390,
-                          .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-                          .FontName = "Comic Sans MS", .FontSize = 14.25});
+    d.Add(lblMATCH, LessonTitle(270, 225, 3990, "Match Pairs", kDesignLight));
+    d.Add(lblCLICKCARDS, DesignLabel(855, 1665, 5715, 390, "", qby::vbBlack, 14.25));
 
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 4; ++column) {
             d.Add(picCARD, kCardAt[row][column],
                   {.Left = kColumnLefts[column], .Top = kRowTops[row], .Width = 2085, .Height = 1815,
-                   .BackColor = kLessonBlue, .MousePointer = qby::vbCustom});
+                   .BackColor = kDesignBlue, .MousePointer = qby::vbCustom});
         }
     }
     for (int i = 0; i < 12; ++i) {
@@ -38,6 +36,6 @@ void frmLESSPAIR_Form::Layout(qby::Design& d)
 
     d.Add(lstLIST, {.Left = 10500, .Top = 0, .Width = 1215, .Height = 450});
     d.Add(tmrTimer1, {.Enabled = false, .Interval = 200});
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
-    d.Add(btnpNEW, {.Left = 6930, .Top = 1530}, TextButtonDesign());
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, SkinnedButtonDesign());
+    d.Add(btnpNEW, {.Left = 6930, .Top = 1530}, SkinnedButtonDesign());
 }

@@ -2,15 +2,12 @@
 // subject-name label, and the ten subject buttons, each in a double frame.
 #include "lessons/frmLESSWRDM.h"
 
-#include "lessons/LessonDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/DesignPictures.h"
+#include "shell/WindowDesign.h"
 
 #include <string>
 
 namespace {
-
-constexpr const char* kFont = "Comic Sans MS";
 
 struct Subject {
     const char* tag;
@@ -25,40 +22,33 @@ constexpr Subject kSubjects[10] = {
 // A subject button's stored properties: its own normal, highlight and pressed pictures.
 qby::PropertyBag SubjectButtonDesign(int index)
 {
-    const std::string button = "btnpPICWORD1(" + std::to_string(index) + ")";
-    return {{"PICTURENORMAL", StoredDesignPicture("frmLESSWRDM", button, "PictureNormal")},
-            {"PICTUREHLIGHT", StoredDesignPicture("frmLESSWRDM", button, "PictureHLight")},
-            {"PICTUREPRESSED", StoredDesignPicture("frmLESSWRDM", button, "PicturePressed")},
-            {"ENABLED", true},
-            {"BorderStyle", 0},
-            {"ToolTip", ""}};
+    return PictureButtonDesign("frmLESSWRDM", "btnpPICWORD1(" + std::to_string(index) + ")");
 }
 
 }  // namespace
 
 void frmLESSWRDM_Form::Layout(qby::Design& d)
 {
-    LessonWindow(d, 10020, 8340);
+    d.Window(ChildWindow(10020, 8340));
 
     // The double frame behind each subject button: the light one 45 twips right of and below
     // the blue one, the button in the middle of both.
     for (int i = 0; i < 10; ++i) {
         const double left = kSubjects[i].left - 135;
         const double top = kSubjects[i].top - 135;
-        d.Add(shpShape2, i, {.Left = left, .Top = top, .Width = 1725, .Height = 1365, .BorderColor = kLessonBlue});
+        d.Add(shpShape2, i, {.Left = left, .Top = top, .Width = 1725, .Height = 1365,
+                             .BorderColor = kDesignBlue});
         d.Add(shpShape3, i, {.Left = left + 45, .Top = top + 45, .Width = 1725, .Height = 1365,
-                             .BorderColor = kLessonLight});
+                             .BorderColor = kDesignLight});
     }
-    d.Add(lneLine1, {.X1 = 450, .Y1 = 2835, .X2 = 9405, .Y2 = 2835, .BorderColor = kLessonBlue});
+    d.Add(lneLine1, {.X1 = 450, .Y1 = 2835, .X2 = 9405, .Y2 = 2835, .BorderColor = kDesignBlue});
 
     d.Add(lblWordsMenu, 1, LessonTitle(315, 135, 4215, "Words Menu", qby::vbBlack));
-    d.Add(lblWordsMenu, 0, LessonTitle(360, 180, 4215, "Words Menu", kLessonLight));
-    d.Add(lblSELECT, {.Left = 540, .Top = 2385, .Width = 3810, .Height = 390,
-                      .Caption = "Select a subject from below.", .AutoSize = true, .BackStyle = qby::vbTransparent,
-                      .ForeColor = qby::vbBlack, .FontName = kFont, .FontSize = 14.25});
+    d.Add(lblWordsMenu, 0, LessonTitle(360, 180, 4215, "Words Menu", kDesignLight));
+    d.Add(lblSELECT, AutoSizeLabel(540, 2385, 3810, 390, "Select a subject from below.", qby::vbBlack, 14.25));
     d.Add(lblSUBJECT, {.Left = 45, .Top = 1440, .Width = 9930, .Height = 1005, .Caption = "",
                        .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbYellow,
-                       .FontName = kFont, .FontSize = 36});
+                       .FontName = kDesignFont, .FontSize = 36});
 
     for (int i = 0; i < 10; ++i) {
         d.Add(btnpPICWORD1, i,
@@ -66,5 +56,5 @@ void frmLESSWRDM_Form::Layout(qby::Design& d)
                .Tag = kSubjects[i].tag},
               SubjectButtonDesign(i));
     }
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, SkinnedButtonDesign());
 }

@@ -3,12 +3,10 @@
 // hidden word, work list and word timer.
 #include "lessons/frmLESSWRDS.h"
 
-#include "lessons/LessonDesign.h"
 #include "platform/forms/Design.h"
+#include "shell/WindowDesign.h"
 
 namespace {
-
-constexpr const char* kFont = "Comic Sans MS";
 
 struct Place {
     double left, top;
@@ -24,21 +22,17 @@ qby::Shape::Props Frame(double left, double top, double width, double height, qb
 
 void frmLESSWRDS_Form::Layout(qby::Design& d)
 {
-    LessonWindow(d, 10020, 8235);
+    d.Window(ChildWindow(10020, 8235));
 
     // Both layers show the chosen subject's title, set at load.
     d.Add(lblWORDS, 1, LessonTitle(225, 180, 6630, "", qby::vbBlack));
-    d.Add(lblWORDS, 0, LessonTitle(270, 225, 6630, "", kLessonLight));
-    d.Add(lblWORDSCLICK, {.Left = 855, .Top = 1665, .Width = 6045, .Height = 390, .AutoSize = true,
-                          .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
-                          .FontSize = 14.25});
-    d.Add(lbl1Of9frmLESSWRDS, {.Left = 3600, .Top = 90, .Width = 735, .Height = 375, .Caption = "",
-                               .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-                               .FontName = kFont, .FontSize = 12});
+    d.Add(lblWORDS, 0, LessonTitle(270, 225, 6630, "", kDesignLight));
+    d.Add(lblWORDSCLICK, AutoSizeLabel(855, 1665, 6045, 390, "", qby::vbBlack, 14.25));
+    d.Add(lbl1Of9frmLESSWRDS, AutoSizeLabel(3600, 90, 735, 375, "", qby::vbBlack, 12));
 
     // The picture in a double frame, the light one 45 twips inside the blue one.
-    d.Add(shpShape1, Frame(1710, 2115, 4650, 3525, kLessonBlue));
-    d.Add(shpShape2, Frame(1755, 2160, 4650, 3525, kLessonLight));
+    d.Add(shpShape1, Frame(1710, 2115, 4650, 3525, kDesignBlue));
+    d.Add(shpShape2, Frame(1755, 2160, 4650, 3525, kDesignLight));
     d.Add(picMAINWINDOW, {.Left = 1800, .Top = 2205, .Width = 4500, .Height = 3375, .BorderStyle = 0,
                           .BackColor = qby::vbWhite});
 
@@ -49,14 +43,15 @@ void frmLESSWRDS_Form::Layout(qby::Design& d)
                      .FillColor = qby::vbWhite});
 
     // The five word buttons in a double frame.
-    d.Add(shpShape3, Frame(1035, 6030, 7725, 1755, kLessonBlue));
-    d.Add(shpShape4, Frame(1080, 6075, 7725, 1755, kLessonLight));
+    d.Add(shpShape3, Frame(1035, 6030, 7725, 1755, kDesignBlue));
+    d.Add(shpShape4, Frame(1080, 6075, 7725, 1755, kDesignLight));
     for (int i = 0; i < 5; ++i) {
-        d.Add(btnpPICWORD1, i, {.Left = kWordButtons[i].left, .Top = kWordButtons[i].top}, TextButtonDesign());
+        d.Add(btnpPICWORD1, i, {.Left = kWordButtons[i].left, .Top = kWordButtons[i].top},
+              SkinnedButtonDesign());
     }
-    d.Add(btnpNEXT, {.Left = 7335, .Top = 4950}, TextButtonDesign());
-    d.Add(btnpHELP, {.Left = 6660, .Top = 4950}, TextButtonDesign());
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
+    d.Add(btnpNEXT, {.Left = 7335, .Top = 4950}, SkinnedButtonDesign());
+    d.Add(btnpHELP, {.Left = 6660, .Top = 4950}, SkinnedButtonDesign());
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, SkinnedButtonDesign());
 
     d.Add(lblSPEAK, {.Visible = false, .Caption = ""});
     d.Add(lstLIST, {.Visible = false, .Sorted = false});

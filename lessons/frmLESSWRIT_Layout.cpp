@@ -3,29 +3,27 @@
 // letter buttons on a band.
 #include "lessons/frmLESSWRIT.h"
 
-#include "lessons/LessonDesign.h"
 #include "lessons/LetterButtons.h"
+#include "shell/WindowDesign.h"
 
 void frmLESSWRIT_Form::Layout(qby::Design& d)
 {
-    LessonWindow(d, 10020, 8370);
+    d.Window(ChildWindow(10020, 8370));
 
     d.Add(shpShape1, {.Left = -45, .Top = 6615, .Width = 10320, .Height = 2085,
-                      .BorderColor = 0x18BBD8, .BackStyle = qby::vbOpaque, .BackColor = 0xBFEEFE});
+                      .BorderColor = kBandEdge, .BackStyle = qby::vbOpaque, .BackColor = kBandFill});
     // Element 0 frames the capital letter, element 1 the small one.
     constexpr double frameLefts[] = {720, 5670};
     for (int i = 0; i < 2; ++i) {
         d.Add(shpShape2, i, {.Left = frameLefts[i], .Top = 2250, .Width = 3615, .Height = 3840,
-                             .BorderColor = kLessonBlue});
+                             .BorderColor = kDesignBlue});
         d.Add(shpShape3, i, {.Left = frameLefts[i] + 45, .Top = 2295, .Width = 3615, .Height = 3840,
-                             .BorderColor = kLessonLight});
+                             .BorderColor = kDesignLight});
     }
 
     d.Add(lblWriteALong, LessonTitle(225, 180, 5475, "Write - A - Long", qby::vbBlack));
-    d.Add(lblCHRS, LessonTitle(270, 225, 5475, "Write - A - Long", kLessonLight));
-    d.Add(lblThisIsHowTheyAre, {.Left = 855, .Top = 1665, .Width = 8475, .Height = 420,
-                                .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-                                .FontName = "Comic Sans MS", .FontSize = 14.25});
+    d.Add(lblCHRS, LessonTitle(270, 225, 5475, "Write - A - Long", kDesignLight));
+    d.Add(lblThisIsHowTheyAre, DesignLabel(855, 1665, 8475, 420, "", qby::vbBlack, 14.25));
 
     // Each pane is larger than its frame, so the frame clips its edges on all four sides.
     d.Add(picBDRCAPS, {.Left = 1335, .Top = 2565, .Width = 2535, .Height = 2535, .BorderStyle = 0,
@@ -37,9 +35,9 @@ void frmLESSWRIT_Form::Layout(qby::Design& d)
     d.Add(wbbWebBrowser2, {.Container = picBDRLOW, .Left = -45, .Top = -30, .Width = 2865,
                            .Height = 2865});
 
-    d.Add(btnpPicbtn5, {.Left = 1575, .Top = 5355}, TextButtonDesign());
-    d.Add(btnpPicbtn6, {.Left = 6480, .Top = 5355}, TextButtonDesign());
-    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, TextButtonDesign());
+    d.Add(btnpPicbtn5, {.Left = 1575, .Top = 5355}, SkinnedButtonDesign());
+    d.Add(btnpPicbtn6, {.Left = 6480, .Top = 5355}, SkinnedButtonDesign());
+    d.Add(btnpEXIT, {.Left = 7605, .Top = 450}, SkinnedButtonDesign());
 
     for (int i = 0; i < 26; ++i) {
         d.Add(btnpLETTERS, i,

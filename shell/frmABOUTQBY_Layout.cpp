@@ -3,11 +3,9 @@
 #include "shell/frmABOUTQBY.h"
 
 #include "platform/forms/Design.h"
-#include "shell/ShellDesign.h"
+#include "shell/WindowDesign.h"
 
 namespace {
-
-constexpr const char* kFont = "Comic Sans MS";
 
 // Where the pictures and sounds come from (the full notices are in the program's credits).
 constexpr const char* kCredits[6] = {"Fluent Emoji", "Twemoji", "Festival", "CMU Arctic", "HTS Voices", "CMU Lexicon"};
@@ -19,7 +17,7 @@ constexpr double kCreditTops[2] = {3105, 3780};
 void frmABOUTQBY_Form::Layout(qby::Design& d)
 {
     qby::Design::WindowProps window = DialogWindow("About", 10020, 6945);
-    window.FontName = kFont;  // for the labels without a font of their own
+    window.FontName = kDesignFont;  // for the labels without a font of their own
     window.FontSize = 9.75;
     d.Window(window);
 
@@ -31,31 +29,27 @@ void frmABOUTQBY_Form::Layout(qby::Design& d)
                       .Picture = StoredDesignPicture("frmABOUTQBY", "imgImage1", "Picture"),
                       .ToolTipText = "View Website"});
 
-    d.Add(lblDESC, {.Left = 360, .Top = 990, .Width = 5625, .Height = 270,
-                    .Caption = "A simple and fun way to learn English", .AutoSize = true,
-                    .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kFont,
-                    .FontSize = 9.75});
-    d.Add(lblVersion1_0, {.Left = 4410, .Top = 1485, .Width = 1560, .Height = 390, .Caption = "Version:",
-                          .AutoSize = true, .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack,
-                          .FontName = kFont, .FontSize = 14.25});
+    d.Add(lblDESC,
+          AutoSizeLabel(360, 990, 5625, 270, "A simple and fun way to learn English", qby::vbBlack, 9.75));
+    d.Add(lblVersion1_0, AutoSizeLabel(4410, 1485, 1560, 390, "Version:", qby::vbBlack, 14.25));
     d.Add(lblEMAIL, {.Left = 3465, .Top = 1935, .Width = 3315, .Height = 345, .Caption = "Email Orvane Support",
                      .AutoSize = true, .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent,
-                     .ForeColor = qby::vbBlue, .FontName = kFont, .FontSize = 12, .FontUnderline = true});
+                     .ForeColor = qby::vbBlue, .FontName = kDesignFont, .FontSize = 12, .FontUnderline = true});
     d.Add(lneLine1, {.X1 = 270, .Y1 = 2475, .X2 = 9765, .Y2 = 2475, .BorderColor = kDesignBlue});
 
     for (int i = 0; i < 6; ++i) {
         d.Add(lblCREDITS, i, {.Left = kCreditLefts[i % 3], .Top = kCreditTops[i / 3], .Height = 390,
                               .Caption = kCredits[i], .AutoSize = true, .BackStyle = qby::vbTransparent,
-                              .ForeColor = 0x80, .FontName = kFont, .FontSize = 14.25});
+                              .ForeColor = 0x80, .FontName = kDesignFont, .FontSize = 14.25});
     }
     d.Add(lblTHANKYOU, {.Left = 210, .Top = 4275, .Width = 9705, .Height = 1170, .AutoSize = false,
                         .Alignment = qby::vbCenter, .BackStyle = qby::vbTransparent,
-                        .ForeColor = 0x800000, .FontName = kFont, .FontSize = 14.25});
+                        .ForeColor = 0x800000, .FontName = kDesignFont, .FontSize = 14.25});
     d.Add(lneLine2, {.X1 = 180, .Y1 = 5940, .X2 = 9675, .Y2 = 5940, .BorderColor = kDesignBlue});
     d.Add(lblCOPYRIGHT, {.Left = 3150, .Top = 5625, .Width = 4155, .Height = 270,
                          .Caption = "Copyright (c) 2026 Orvane", .AutoSize = true,
                          .Alignment = qby::vbRightJustify, .BackStyle = qby::vbTransparent, .ForeColor = 0x404040,
-                         .FontName = kFont, .FontSize = 9.75});
+                         .FontName = kDesignFont, .FontSize = 9.75});
 
     d.Add(btnpOK, {.Left = 7560, .Top = 6165, .Width = 1110, .Height = 330},
           SkinnedButtonDesign());

@@ -3,7 +3,7 @@
 #include "shell/frmLANGUAGE.h"
 
 #include "platform/forms/Design.h"
-#include "shell/ShellDesign.h"
+#include "shell/WindowDesign.h"
 
 void frmLANGUAGE_Form::Layout(qby::Design& d)
 {

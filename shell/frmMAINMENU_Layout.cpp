@@ -3,24 +3,11 @@
 #include "shell/frmMAINMENU.h"
 
 #include "platform/forms/Design.h"
-#include "shell/ShellDesign.h"
-
-namespace {
-
-constexpr qby::OLE_COLOR kFrameLight = 0xFCD8C2;
-
-}  // namespace
+#include "shell/WindowDesign.h"
 
 void frmMAINMENU_Form::Layout(qby::Design& d)
 {
-    d.Window({.Caption = "",
-              .ControlBox = false,
-              .MinButton = false,
-              .MaxButton = false,
-              .WindowState = qby::vbMaximized,
-              .MDIChild = true,
-              .ClientWidth = 10005,
-              .ClientHeight = 8265});
+    d.Window(ChildWindow(10005, 8265));
 
     // Frames around each lesson button and its label: alphabet, pictures and words, matching
     // pairs, words, write-along; the light frame lies 45 twips right of and below the blue one.
@@ -32,7 +19,7 @@ void frmMAINMENU_Form::Layout(qby::Design& d)
         d.Add(shpShape2, i, {.Left = frames[i].left, .Top = frames[i].top, .Width = 2985, .Height = 1950,
                              .BorderColor = kDesignBlue});
         d.Add(shpShape3, i, {.Left = frames[i].left + 45, .Top = frames[i].top + 45, .Width = 2985,
-                             .Height = 1950, .BorderColor = kFrameLight});
+                             .Height = 1950, .BorderColor = kDesignLight});
     }
     d.Add(lneLine1, {.X1 = 135, .Y1 = 7290, .X2 = 9870, .Y2 = 7290, .BorderColor = kDesignBlue});
 
