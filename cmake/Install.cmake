@@ -2,6 +2,7 @@
 #
 #   P/lib/quillby/quillby            the program, with its libraries and the registration tool
 #   P/lib/quillby/libqbyplatform.so  (the program's folder, App.Path, holds Animations/ too)
+#   P/lib/quillby/libqbysoundsdl.so  the sound backend, loaded from beside libqbyplatform.so
 #   P/lib/quillby/liblangtext.so, libsizeguard.so, regsvr
 #   P/lib/quillby/Animations/        the write-along animations
 #   P/bin/quillby                    launcher: names the machine-wide registry, starts the program
@@ -18,7 +19,7 @@ set(QBY_INSTALLED_LIBRARIES langtext)
 if(TARGET sizeguard)
   list(APPEND QBY_INSTALLED_LIBRARIES sizeguard)
 endif()
-install(TARGETS quillby regsvr qbyplatform ${QBY_INSTALLED_LIBRARIES}
+install(TARGETS quillby regsvr qbyplatform qbysoundsdl ${QBY_INSTALLED_LIBRARIES}
         RUNTIME DESTINATION ${QBY_INSTALL_PROGRAM_DIR}
         LIBRARY DESTINATION ${QBY_INSTALL_PROGRAM_DIR})
 if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/resources/Animations)

@@ -88,5 +88,9 @@ void ResetSoundDevice();
 void SetSoundDeviceRetryInterval(std::chrono::milliseconds interval);
 // How many times opening the device has been attempted in this process.
 std::uint64_t SoundDeviceOpenAttempts();
+// Makes the first sound load the sound backend (the library that plays and decodes with SDL)
+// from this file instead of the one beside libqbyplatform.so. False, and no effect, once a sound
+// has loaded it.
+bool UseSoundBackendFile(const std::string& file);
 
 }  // namespace qby

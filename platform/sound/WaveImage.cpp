@@ -1,17 +1,11 @@
 #include "platform/sound/WaveImage.h"
 
-#include <SDL.h>
+#include "platform/sound/SoundBackend.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
-#include <memory>
 
 namespace qby::sound {
-
-static_assert(kSampleSigned16 == AUDIO_S16SYS && kSampleFloat32 == AUDIO_F32SYS,
-              "sample format values are those of a little-endian machine");
-
 namespace {
 
 constexpr std::uint16_t kFormatPcm = 1;
@@ -22,9 +16,12 @@ constexpr std::array<std::uint8_t, 14> kSubFormatTail = {0x00, 0x00, 0x00, 0x00,
                                                          0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 // Converted output beyond this is refused rather than allocated.
 constexpr std::size_t kMaxOutputBytes = std::size_t{128} << 20;
-constexpr std::size_t kConversionChunk = std::size_t{1} << 20;
-// More than the resampler keeps back at any ratio (it keeps about 512 source frames).
-constexpr std::size_t kResamplerPaddingFrames = 2048;
+
+// The bits of one sample of an SDL audio format value (its low byte).
+std::size_t SampleBits(std::uint16_t sampleFormat)
+{
+    return sampleFormat & 0xFFu;
+}
 
 std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at)
 {
@@ -111,31 +108,6 @@ std::vector<std::uint8_t> CanonicalImage(const WaveData& wave)
     return image;
 }
 
-struct WavBufferFree {
-    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
-};
-struct StreamFree {
-    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
-};
-
-bool Drain(SDL_AudioStream* stream, std::vector<std::uint8_t>& out)
-{
-    for (int available = SDL_AudioStreamAvailable(stream); available > 0;
-         available = SDL_AudioStreamAvailable(stream)) {
-        if (out.size() + static_cast<std::size_t>(available) > kMaxOutputBytes)
-            return false;
-        const std::size_t at = out.size();
-        out.resize(at + static_cast<std::size_t>(available));
-        const int got = SDL_AudioStreamGet(stream, out.data() + at, available);
-        if (got < 0)
-            return false;
-        out.resize(at + static_cast<std::size_t>(got));
-        if (got == 0)
-            break;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<WaveData> ParseWaveImage(std::span<const std::uint8_t> image)
@@ -193,60 +165,31 @@ std::optional<DecodedSound> DecodeWaveImage(std::span<const std::uint8_t> image,
     if (output.sampleRate < kMinSampleRate || output.sampleRate > kMaxSampleRate ||
         output.channels < 1 || output.channels > kMaxChannels)
         return std::nullopt;
-    const int outputFrameBytes = output.channels * static_cast<int>(SDL_AUDIO_BITSIZE(output.sampleFormat)) / 8;
-    if (outputFrameBytes <= 0)
+    const std::size_t outputFrameBytes =
+        static_cast<std::size_t>(output.channels) * SampleBits(output.sampleFormat) / 8;
+    if (outputFrameBytes == 0)
         return std::nullopt;
-    const std::uint64_t expectedBytes =
-        (wave->frames * static_cast<std::uint64_t>(output.sampleRate) /
-             static_cast<std::uint64_t>(wave->format.sampleRate) + 64) *
-        static_cast<std::uint64_t>(outputFrameBytes);
-    if (expectedBytes > kMaxOutputBytes)
-        return std::nullopt;
-
-    const std::vector<std::uint8_t> canonical = CanonicalImage(*wave);
-    SDL_RWops* source = SDL_RWFromConstMem(canonical.data(), static_cast<int>(canonical.size()));
-    if (!source)
-        return std::nullopt;
-    SDL_AudioSpec spec{};
-    Uint8* rawBuffer = nullptr;
-    Uint32 rawLength = 0;
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &rawBuffer, &rawLength))
-        return std::nullopt;
-    const std::unique_ptr<Uint8, WavBufferFree> buffer(rawBuffer);
-    if (spec.freq <= 0 || spec.channels == 0 || rawLength == 0)
-        return std::nullopt;
-
-    const std::unique_ptr<SDL_AudioStream, StreamFree> stream(
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, output.sampleFormat,
-                           static_cast<Uint8>(output.channels), output.sampleRate));
-    if (!stream)
-        return std::nullopt;
-    DecodedSound decoded{wave->format, wave->frames, wave->duration, {}};
-    decoded.samples.reserve(static_cast<std::size_t>(expectedBytes));
-    for (std::size_t at = 0; at < rawLength; at += kConversionChunk) {
-        const std::size_t length = std::min<std::size_t>(kConversionChunk, rawLength - at);
-        if (SDL_AudioStreamPut(stream.get(), buffer.get() + at, static_cast<int>(length)) != 0 ||
-            !Drain(stream.get(), decoded.samples))
-            return std::nullopt;
-    }
-    // The resampler holds back the last few hundred frames, and flushing does not hand them
-    // out: push them through with silence, then cut the output to the sound's own length.
-    const std::size_t sourceFrameBytes =
-        static_cast<std::size_t>(spec.channels) * SDL_AUDIO_BITSIZE(spec.format) / 8;
-    const std::vector<Uint8> padding(kResamplerPaddingFrames * sourceFrameBytes,
-                                     spec.format == AUDIO_U8 ? 0x80 : 0x00);
-    if (SDL_AudioStreamPut(stream.get(), padding.data(), static_cast<int>(padding.size())) != 0 ||
-        SDL_AudioStreamFlush(stream.get()) != 0 || !Drain(stream.get(), decoded.samples))
-        return std::nullopt;
+    // The output is cut to the sound's own length: the resampler's padding after it is dropped.
     const std::uint64_t outputFrames =
         (wave->frames * static_cast<std::uint64_t>(output.sampleRate) +
          static_cast<std::uint64_t>(wave->format.sampleRate) / 2) /
         static_cast<std::uint64_t>(wave->format.sampleRate);
-    const std::size_t wholeFrames = std::min<std::size_t>(
-        decoded.samples.size() / static_cast<std::size_t>(outputFrameBytes), outputFrames);
-    decoded.samples.resize(wholeFrames * static_cast<std::size_t>(outputFrameBytes));
-    if (decoded.samples.empty())
+    if (outputFrames > kMaxOutputBytes / outputFrameBytes)
         return std::nullopt;
+    const QbySoundBackend* backend = SoundBackend();
+    if (!backend)
+        return std::nullopt;
+
+    const std::vector<std::uint8_t> canonical = CanonicalImage(*wave);
+    const QbySoundFormat format{output.sampleRate, output.channels, output.sampleFormat};
+    DecodedSound decoded{wave->format, wave->frames, wave->duration, {}};
+    decoded.samples.resize(static_cast<std::size_t>(outputFrames) * outputFrameBytes);
+    const std::int64_t written = backend->convert(canonical.data(), canonical.size(), &format,
+                                                  decoded.samples.data(), decoded.samples.size());
+    if (written <= 0 || static_cast<std::uint64_t>(written) > decoded.samples.size() ||
+        static_cast<std::uint64_t>(written) % outputFrameBytes != 0)
+        return std::nullopt;
+    decoded.samples.resize(static_cast<std::size_t>(written));
     return decoded;
 }
 

@@ -60,7 +60,9 @@ struct DecodedSound {
     std::vector<std::uint8_t> samples;  // in the output format
 };
 
-// Parses the image, decodes it with SDL's WAVE reader from memory and converts it to `output`.
+// Parses the image, decodes it with SDL's WAVE reader from memory and converts it to `output`,
+// cut to the sound's own length. Decoding is done by the sound backend: nothing when it cannot
+// be loaded.
 std::optional<DecodedSound> DecodeWaveImage(std::span<const std::uint8_t> image,
                                             const OutputFormat& output);
 
