@@ -3,12 +3,13 @@
 
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
+#include "shell/WindowDesign.h"
 
 void frmMSGPLYAG_Form::Layout(qby::Design& d)
 {
-    FeedbackBoxWindow(d, 7695, 2985);
+    d.Window(DialogWindow("Quillby", 7695, 2985));
     FeedbackBoxFrame(d, shpWINDOW, 7395, 2670);
     d.Add(lblPLAYAGAIN, FeedbackLabel(405, 675, 5415, 1635, "Would you like to play again?", qby::vbBlack, 20.25));
-    d.Add(btnpYES, {.Left = 2955, .Top = 1995}, FeedbackButtonDesign());
-    d.Add(btnpNO, {.Left = 5190, .Top = 1995}, FeedbackButtonDesign());
+    d.Add(btnpYES, {.Left = 2955, .Top = 1995}, SkinnedButtonDesign());
+    d.Add(btnpNO, {.Left = 5190, .Top = 1995}, SkinnedButtonDesign());
 }

@@ -4,10 +4,11 @@
 
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
+#include "shell/WindowDesign.h"
 
 void frmMSGWRONG_Form::Layout(qby::Design& d)
 {
-    FeedbackBoxWindow(d, 7695, 3750);
+    d.Window(DialogWindow("Quillby", 7695, 3750));
     FeedbackBoxFrame(d, shpWINDOW, 7395, 3435);
     d.Add(lblWRONG, FeedbackLabel(135, 270, 7440, 825, "Sorry that is wrong", qby::vbBlack, 20.25));
     d.Add(lblWordWasfrmMSGWRONG, FeedbackLabel(135, 945, 7440, 825, " Word was", qby::vbBlack, 14.25));
@@ -17,5 +18,5 @@ void frmMSGWRONG_Form::Layout(qby::Design& d)
                        .Stretch = true});
     d.Add(imgPICTUREB, {.Left = 4725, .Top = 1575, .Width = 1275, .Height = 1005, .Visible = false,
                         .Stretch = true});
-    d.Add(btnpOK, {.Left = 2835, .Top = 2790}, FeedbackButtonDesign());
+    d.Add(btnpOK, {.Left = 2835, .Top = 2790}, SkinnedButtonDesign());
 }
