@@ -10,6 +10,7 @@
 #include "lessons/frmMSGWRONG.h"
 #include "platform/forms/Runtime.h"
 #include "platform/resources/ResourcePictures.h"
+#include "shell/WindowDesign.h"
 #include "shell/frmMAINMENU.h"
 #include "shell/mdiPROGMAIN.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 constexpr int kCards = 12;
 constexpr int kPairs = 6;
-constexpr qby::OLE_COLOR kFaceDownColor = 0xDB7028;
+constexpr qby::OLE_COLOR kFaceDownColor = kDesignBlue;
 constexpr qby::OLE_COLOR kFoundColor = 0xFFFF;
 
 // Redraws of one card before the deal takes what it has. With the letters table in place a
@@ -69,11 +70,9 @@ void frmLESSPAIR_Form::Form_Load()
 
 void frmLESSPAIR_Form::DealCards()
 {
+    TurnAllFaceDown();
     const qby::Picture cursor = qby::LoadResPicture(101, qby::vbResCursor);
     for (int i = 0; i < kCards; ++i) {
-        imgMATCH(i).Visible(false);
-        picCARD(i).BackColor(kFaceDownColor);
-        picCARD(i).Enabled(true);
         picCARD(i).MousePointer(qby::vbCustom);
         picCARD(i).MouseIcon(cursor);
     }
