@@ -24,5 +24,5 @@ double LetterButtonLeft(int index)
 
 qby::PropertyBag LetterButtonDesign(int index)
 {
-    return PictureButtonDesign("LETTERS", LetterOfButton(index), true);
+    return PictureButtonDesign("LETTERS", LetterOfButton(index), /*withDisabledPicture=*/true);
 }

@@ -13,7 +13,8 @@
 // The design's colours (blue-green-red).
 inline constexpr qby::OLE_COLOR kDesignBlue = 0xDB7028;   // rules, outer frames, face-down cards
 inline constexpr qby::OLE_COLOR kDesignLight = 0xFCD8C2;  // titles, inner frames
-inline constexpr qby::OLE_COLOR kBandEdge = 0x18BBD8;     // the band under the letter buttons
+// The band under the letter buttons: its edge and its inside.
+inline constexpr qby::OLE_COLOR kBandEdge = 0x18BBD8;
 inline constexpr qby::OLE_COLOR kBandFill = 0xBFEEFE;
 
 // The font of every text of the design.
