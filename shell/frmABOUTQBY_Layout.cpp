@@ -7,10 +7,16 @@
 
 namespace {
 
-// Where the pictures and sounds come from (the full notices are in the program's credits).
-constexpr const char* kCredits[6] = {"Fluent Emoji", "Twemoji", "Festival", "CMU Arctic", "HTS Voices", "CMU Lexicon"};
-constexpr double kCreditLefts[3] = {600, 3780, 6960};
-constexpr double kCreditTops[2] = {3105, 3780};
+// Where the pictures and sounds come from (the full notices are in the program's credits). The
+// box shares the menu's background, whose label bands cross the credit rows: the upper row keeps
+// clear of the matching-pairs band in the middle, so it holds two sources and the lower row four.
+struct CreditPlace {
+    const char* source;
+    double left, top;
+};
+constexpr CreditPlace kCredits[6] = {{"Fluent Emoji", 600, 3105},  {"Festival", 6960, 3105},
+                                     {"Twemoji", 600, 3780},       {"CMU Arctic", 2850, 3780},
+                                     {"HTS Voices", 4950, 3780},   {"CMU Lexicon", 7050, 3780}};
 
 }  // namespace
 
@@ -38,8 +44,8 @@ void frmABOUTQBY_Form::Layout(qby::Design& d)
     d.Add(lneLine1, {.X1 = 270, .Y1 = 2475, .X2 = 9765, .Y2 = 2475, .BorderColor = kDesignBlue});
 
     for (int i = 0; i < 6; ++i) {
-        d.Add(lblCREDITS, i, {.Left = kCreditLefts[i % 3], .Top = kCreditTops[i / 3], .Height = 390,
-                              .Caption = kCredits[i], .AutoSize = true, .BackStyle = qby::vbTransparent,
+        d.Add(lblCREDITS, i, {.Left = kCredits[i].left, .Top = kCredits[i].top, .Height = 390,
+                              .Caption = kCredits[i].source, .AutoSize = true, .BackStyle = qby::vbTransparent,
                               .ForeColor = 0x80, .FontName = kDesignFont, .FontSize = 14.25});
     }
     d.Add(lblTHANKYOU, {.Left = 210, .Top = 4275, .Width = 9705, .Height = 1170, .AutoSize = false,
