@@ -50,7 +50,7 @@ Terminal=false
 Categories=Education;Languages;
 ]] @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/install/quillby.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/resources/ICON/quillby.png
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/quillby.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 
 # Registers the installed class libraries machine-wide. A staged installation (DESTDIR) would

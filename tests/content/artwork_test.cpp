@@ -265,7 +265,7 @@ TEST(Artwork, IconHoldsThreeSizesInTwoColourDepths) {
     const std::set<std::pair<int, int>> wanted = {{48, 8}, {48, 32}, {32, 8}, {32, 32}, {16, 8}, {16, 32}};
     EXPECT_EQ(found, wanted);
 
-    const std::string png = load("ICON/quillby.png");
+    const std::string png = load("desktop/quillby.png");
     ASSERT_GE(png.size(), 24u);
     EXPECT_EQ(png.compare(1, 3, "PNG"), 0);
     EXPECT_EQ(png.compare(12, 4, "IHDR"), 0);

@@ -2,7 +2,8 @@
 """The program's icon: a quill writing a letter on a round sky-blue tile.
 
 resources/ICON/QUILLBY.ico holds 48, 32 and 16 pixel images, each in 256 colours and in 32-bit
-colour; resources/ICON/quillby.png is the 256 pixel picture for the desktop entry."""
+colour; resources/desktop/quillby.png is the 256 pixel picture for the desktop entry (not
+embedded in the program)."""
 
 import sys
 
@@ -53,7 +54,7 @@ def main(sheet_dir=None):
     images = {size: render_svg(icon_svg(size, size >= 32), size, size) for size in (48, 32, 16)}
     write_ico(out_path("ICON", "QUILLBY.ico"), [images[48], images[32], images[16]])
     big = render_svg(icon_svg(256, True), 256, 256)
-    big.save(out_path("ICON", "quillby.png"), optimize=True)
+    big.save(out_path("desktop", "quillby.png"), optimize=True)
     if sheet_dir:
         contact_sheet([big, images[48], images[32], images[16]], sheet_dir + "/icon.png",
                       scale=1, columns=4, background="#E0E0E0")
