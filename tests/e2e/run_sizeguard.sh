@@ -13,54 +13,7 @@ set -uo pipefail
 
 program=$1 regsvr=$2 sizeguard=$3
 
-for tool in Xvfb xdotool; do
-    if ! command -v "$tool" > /dev/null; then
-        echo "SKIPPED: $tool is not installed (the set-up script installs xvfb, xdotool and xauth)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-xvfb_pid=""
-program_pid=""
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAILED: $*"
-    [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
-    exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME"
-export SDL_AUDIODRIVER=dummy
-export QT_QPA_PLATFORM=xcb
-
-wait_window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name '^Quillby$' 2> /dev/null | head -1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "$0")/xvfb_session.sh"
 
 client_size() {
     local WIDTH HEIGHT
@@ -83,7 +36,7 @@ resize_expect() {
 start_program() {
     "$program" > "$work/program.log" 2>&1 &
     program_pid=$!
-    main=$(wait_window) || fail "the window \"Quillby\" did not appear"
+    main=$(wait_window Quillby) || fail "the window \"Quillby\" did not appear"
     [ "$(client_size "$main")" = 670x560 ] || fail "the client area is $(client_size "$main"), not 670x560"
 }
 
@@ -99,15 +52,9 @@ resize_expect "$main" 1200 560 670x560
 xdotool mousemove --window "$main" $((7695 / 15 + 70)) $((7530 / 15 + 19))
 sleep 0.1
 xdotool click 1
-for _ in $(seq 100); do
-    kill -0 "$program_pid" 2> /dev/null || break
-    sleep 0.1
-done
-kill -0 "$program_pid" 2> /dev/null && fail "the program is still running after Close"
-wait "$program_pid"
-status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "the program ended with status $status"
+wait_program_end
+[ "$program_status" = running ] && fail "the program is still running after Close"
+[ "$program_status" = 0 ] || fail "the program ended with status $program_status"
 
 # Not registered: the program runs without the control and the window takes any size.
 "$regsvr" -u "$sizeguard" > /dev/null || fail "Sizeguard could not be unregistered"
