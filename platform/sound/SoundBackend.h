@@ -1,11 +1,11 @@
 // The sound backend: the part of sound playback that needs SDL, in a library of its own
 // (libqbysoundsdl.so beside libqbyplatform.so) that is loaded when the first sound is played.
 //
-// SDL brings some thirty libraries of its own (sound servers, codecs, Wayland); loading them at
-// process start made the program's window appear 40 ms later. The backend is our own small
-// library linked against SDL in the ordinary way, rather than SDL itself opened by hand with a
-// symbol looked up for each of its functions: the compiler and linker check every SDL call, and
-// only the one entry point below crosses the loading boundary, with a version to check.
+// SDL brings some thirty libraries of its own (sound servers, codecs, Wayland); loading them all
+// at process start delayed the program's first window. The backend is our own small library
+// linked against SDL in the ordinary way, rather than SDL itself opened by hand with a symbol
+// looked up for each of its functions: the compiler and linker check every SDL call, and only
+// the one entry point below crosses the loading boundary, with a version to check.
 //
 // The interface has C linkage and C types only. Calls of the device functions are serialised by
 // the caller; conversion may run on any thread.

@@ -115,7 +115,9 @@ private:
     }
     static void PutTag(std::vector<std::uint8_t>& out, const std::string& tag)
     {
-        out.insert(out.end(), tag.begin(), tag.begin() + 4);
+        // One byte at a time: GCC 12 warns about a range insert into an empty vector here.
+        for (std::size_t i = 0; i < 4; ++i)
+            out.push_back(static_cast<std::uint8_t>(tag[i]));
     }
 };
 
