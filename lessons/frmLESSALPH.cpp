@@ -31,7 +31,7 @@ void frmLESSALPH_Form::Form_Load()
     btnpNEXT.CAPTION(GetHelpText(26));
     lbl1Of9.ToolTipText(GetHelpText(27));
 
-    strLetter = "A";
+    strLetter.assign(1, 'A');  // not = "A": GCC 12 warns falsely about that inlined copy
     lngPage = 1;
     ShowLetterWord(strLetter, lngPage);
 
