@@ -78,9 +78,6 @@ void installFontSubstitutions()
     QFont::insertSubstitutions("Comic Sans MS", latin);
     QFont::insertSubstitutions("Tahoma", plain);
     QFont::insertSubstitutions("MS Sans Serif", plain);
-    QFont::insertSubstitutions("Microsoft Sans Serif", plain);
-    QFont::insertSubstitutions("Arial", plain);
-    QFont::insertSubstitutions("Gulim", QStringList{"NanumGothic", "DejaVu Sans"});
 }
 
 void flushGraveyard()

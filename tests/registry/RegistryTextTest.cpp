@@ -164,7 +164,7 @@ TEST(RegistryText, MalformedFilesAreDamaged)
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"empty file", ""},
         {"no header", section},
-        {"another header", "Windows Registry File\n" + section},
+        {"another header", "Other Settings File 1\n" + section},
         {"last line without newline", kHandHeader + section + "\"a\"=\"b\""},
         {"value before any key", kHandHeader + "\"a\"=\"b\"\n"},
         {"deletion syntax", kHandHeader + "[-HKEY_CURRENT_USER\\Software]\n"},
