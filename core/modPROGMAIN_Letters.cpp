@@ -2,6 +2,7 @@
 
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
+#include "core/modSTRINGS.h"
 #include "lessons/frmLESSALPH.h"
 #include "platform/resources/Resources.h"
 
@@ -86,20 +87,6 @@ std::string TrimBlanks(const std::string& text)
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string WithoutBlanks(std::string text)
-{
-    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
-    return text;
-}
-
-std::string UCase(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
 }
 
 bool IsDigit(char c)

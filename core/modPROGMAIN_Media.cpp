@@ -1,26 +1,18 @@
 #include "core/modPROGMAIN_Media.h"
 
 #include "controls/picbtn.h"
+#include "core/modSTRINGS.h"
 #include "platform/forms/PictureObject.h"
 #include "platform/forms/Runtime.h"
 #include "platform/resources/Resources.h"
 #include "platform/sound/Sound.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace {
-
-std::string UCase(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
 
 // A picture resource decoded straight from the bytes the program carries. Nothing is written to
 // disk: a fixed file in the program folder would fail where that folder is read-only (an
@@ -103,8 +95,7 @@ void PlayLetterSound(const std::string& name)
 void PlayWordSound(const std::string& name)
 {
     qby::DoEvents();
-    std::string key = name;
-    key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
+    const std::string key = WithoutBlanks(name);
     qby::DoEvents();
     PlayResourceSound(key, "WORDS");
 }

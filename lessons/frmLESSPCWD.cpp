@@ -3,15 +3,13 @@
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
+#include "core/modSTRINGS.h"
 #include "lessons/RandomDraw.h"
 #include "lessons/WordTables.h"
 #include "lessons/frmMSGCRECT.h"
 #include "lessons/frmMSGWRONG.h"
 #include "shell/frmMAINMENU.h"
 #include "shell/mdiPROGMAIN.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -20,11 +18,6 @@ constexpr std::int32_t kWrongGuessesAllowed = 10;
 // The gauge's colour after 0 to 9 wrong letters; after the tenth it stays as it was.
 constexpr qby::OLE_COLOR kGaugeColours[kWrongGuessesAllowed] = {
     0xFF00, 0xFF00, 0x50EFAB, 0x53ECEC, 0x71F5F9, 0x52D1ED, 0x51BBEE, 0x4681F9, 0x4759F8, 0xFF};
-
-char UpperCase(char c)
-{
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
 
 // Line n (from 1) of a table whose lines each end with "|".
 std::string LineOfTable(const std::string& text, std::int32_t n)
@@ -84,9 +77,7 @@ void frmLESSPCWD_Form::NewGame()
     strWORD = LineOfTable(text, n);
     strCurrentWord = strWORD;
     for (char c : strWORD) strHidden += (c == ' ') ? ' ' : '*';
-    std::string key = strWORD;
-    key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
-    ShowWordPicture(picMAIN, key);
+    ShowWordPicture(picMAIN, WithoutBlanks(strWORD));
     lngWrongGuesses = 0;
     lblWORDHIDDEN.Caption(strHidden);
     for (int i = 0; i <= 25; ++i) btnpLETTERS(i).Enabled(true);
@@ -111,7 +102,7 @@ void frmLESSPCWD_Form::CheckSelectedLetter(const std::string& letter)
     const std::string before = strHidden;
     if (letter.size() == 1) {
         for (std::size_t i = 0; i < strWORD.size() && i < strHidden.size(); ++i) {
-            if (UpperCase(strWORD[i]) == UpperCase(letter[0])) strHidden[i] = strWORD[i];
+            if (UCase(strWORD[i]) == UCase(letter[0])) strHidden[i] = strWORD[i];
         }
     }
     lblWORDHIDDEN.Caption(strHidden);

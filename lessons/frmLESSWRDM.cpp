@@ -3,20 +3,9 @@
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
+#include "core/modSTRINGS.h"
 #include "lessons/frmLESSWRDS.h"
 #include "shell/frmMAINMENU.h"
-
-#include <cctype>
-
-namespace {
-
-std::string UCase(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-}  // namespace
 
 frmLESSWRDM_Form::frmLESSWRDM_Form() : Form("frmLESSWRDM")
 {

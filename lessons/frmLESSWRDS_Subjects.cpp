@@ -3,9 +3,9 @@
 
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
+#include "core/modSTRINGS.h"
 #include "lessons/WordTables.h"
 
-#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -18,12 +18,6 @@ std::int16_t CountValue(const std::string& field)
     const auto [stop, error] = std::from_chars(field.data(), end, value);
     if (error != std::errc() || stop != end) return 0;
     return value;
-}
-
-std::string WithoutBlanks(std::string word)
-{
-    word.erase(std::remove(word.begin(), word.end(), ' '), word.end());
-    return word;
 }
 
 TableFields SubjectTable()

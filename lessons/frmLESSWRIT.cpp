@@ -2,11 +2,9 @@
 
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
+#include "core/modSTRINGS.h"
 #include "platform/app/App.h"
 #include "shell/frmMAINMENU.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -14,20 +12,6 @@ namespace {
 std::string AnimationPath(const std::string& fileName)
 {
     return App.Path() + "/Animations/" + fileName;
-}
-
-std::string UpperCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
-
-std::string LowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 }  // namespace
@@ -54,7 +38,7 @@ void frmLESSWRIT_Form::Form_Load()
 
     strLetter = btnpLETTERS(0).Tag();
     wbbWebBrowser1.Navigate2(AnimationPath(strLetter + " ucase chr.gif"));
-    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " lcase chr.gif"));
+    wbbWebBrowser2.Navigate2(AnimationPath(LCase(strLetter) + " lcase chr.gif"));
 
     // The window comes up before the letter is spoken. One attempt: a window that cannot be
     // shown (the program is ending) must not hold the load in a loop.
@@ -67,19 +51,19 @@ void frmLESSWRIT_Form::Form_Load()
 void frmLESSWRIT_Form::btnpLETTERS_Click(int Index)
 {
     strLetter = picBtnpLETTER(Index).Tag();
-    wbbWebBrowser1.Navigate2(AnimationPath(UpperCase(strLetter) + " ucase chr.gif"));
-    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " lcase chr.gif"));
+    wbbWebBrowser1.Navigate2(AnimationPath(UCase(strLetter) + " ucase chr.gif"));
+    wbbWebBrowser2.Navigate2(AnimationPath(LCase(strLetter) + " lcase chr.gif"));
     PlayLetterSound(strLetter);
 }
 
 void frmLESSWRIT_Form::btnpPicbtn5_Click()
 {
-    wbbWebBrowser1.Navigate2(AnimationPath(UpperCase(strLetter) + " - Ucase.gif"));
+    wbbWebBrowser1.Navigate2(AnimationPath(UCase(strLetter) + " - Ucase.gif"));
 }
 
 void frmLESSWRIT_Form::btnpPicbtn6_Click()
 {
-    wbbWebBrowser2.Navigate2(AnimationPath(LowerCase(strLetter) + " - lcase.gif"));
+    wbbWebBrowser2.Navigate2(AnimationPath(LCase(strLetter) + " - lcase.gif"));
 }
 
 void frmLESSWRIT_Form::btnpEXIT_Click()
