@@ -4,14 +4,13 @@
 #include "core/modPROGMAIN.h"
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
-#include "core/modVERSIONINFO.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/registry/Registry.h"
+#include "support/ProgramSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <dlfcn.h>
 
 namespace {
 
@@ -20,25 +19,10 @@ protected:
     void SetUp() override
     {
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE");
-        // The state of a program that has not started yet.
-        strRegistryBase.clear();
-        strLanguage.clear();
-        strHelpLanguage.clear();
-        strProgramText.clear();
-        objRegistry.reset();
-        objPrgText.Reset();
-        objLibText.reset();
-        VersionInformationLoad();
+        programtest::ResetToBeforeMain();
     }
 
-    static void RegisterLangtext()
-    {
-        const std::string path = std::string(QBY_BUILD_DIR) + "/langtext/liblangtext.so";
-        void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(library, nullptr) << dlerror();
-        auto registerServer = reinterpret_cast<DllRegisterServerFunction>(dlsym(library, "DllRegisterServer"));
-        ASSERT_TRUE(registerServer && registerServer() == S_OK);
-    }
+    static void RegisterLangtext() { ASSERT_EQ(programtest::CallLangtextEntry("DllRegisterServer"), S_OK); }
 
     static void StoreSetting(const std::string& name, const std::string& value)
     {

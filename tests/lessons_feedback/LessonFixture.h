@@ -16,10 +16,9 @@
 #include "platform/sound/SoundTestHook.h"
 #include "platform/user/Window.h"
 #include "shell/mdiPROGMAIN.h"
+#include "support/ProgramSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
 
 #include <functional>
 #include <memory>
@@ -34,7 +33,8 @@ protected:
     {
         clock_ = std::make_unique<qby::ScopedTestClock>();
         RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE");
-        ASSERT_EQ(CallLangtextEntry("DllRegisterServer"), S_OK);
+        programtest::ResetToBeforeMain();
+        ASSERT_EQ(programtest::CallLangtextEntry("DllRegisterServer"), S_OK);
         qby::test::MouseMoveOnScreen(1, 1);
         recorder = std::make_unique<qby::SoundRecorder>();
         Main();
@@ -114,15 +114,6 @@ protected:
     std::unique_ptr<qby::SoundRecorder> recorder;
 
 private:
-    static HRESULT CallLangtextEntry(const char* entry)
-    {
-        const std::string path = std::string(QBY_BUILD_DIR) + "/langtext/liblangtext.so";
-        void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!library) return E_FAIL;
-        auto function = reinterpret_cast<DllRegisterServerFunction>(dlsym(library, entry));
-        return function ? function() : E_FAIL;
-    }
-
     std::unique_ptr<qby::ScopedTestClock> clock_;
 };
 

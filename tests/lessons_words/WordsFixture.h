@@ -7,7 +7,6 @@
 
 #include "core/modGLOBALS.h"
 #include "core/modSETTINGS.h"
-#include "core/modVERSIONINFO.h"
 #include "lessons/frmMSGCRECT.h"
 #include "lessons/frmMSGCRT10.h"
 #include "lessons/frmMSGWRONG.h"
@@ -26,8 +25,6 @@ class WordsFixture : public LessonFixture {
 protected:
     void SetUp() override
     {
-        // The company name (part of the settings' registry key) as the executable sets it.
-        VersionInformationLoad();
         LessonFixture::SetUp();
         strLanguage = "AMERICAN";
         random_ = std::make_unique<qby::ScopedRandomSource>([this] { return NextRandom(); });

@@ -4,15 +4,13 @@
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN.h"
 #include "core/modSETTINGS.h"
-#include "core/modVERSIONINFO.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/forms/Runtime.h"
 #include "platform/forms/Testing.h"
 #include "platform/registry/Registry.h"
 #include "platform/user/Window.h"
 #include "shell/mdiPROGMAIN.h"
-
-#include <dlfcn.h>
+#include "support/ProgramSupport.h"
 
 namespace shelltest {
 
@@ -20,15 +18,6 @@ namespace {
 
 constexpr const char* kSettingsKey = "SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS";
 constexpr const char* kCurrentUser = "-2147483647";
-
-HRESULT CallLangtextEntry(const char* entry)
-{
-    const std::string path = std::string(QBY_BUILD_DIR) + "/langtext/liblangtext.so";
-    void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) return E_FAIL;
-    auto function = reinterpret_cast<DllRegisterServerFunction>(dlsym(library, entry));
-    return function ? function() : E_FAIL;
-}
 
 }  // namespace
 
@@ -42,14 +31,7 @@ void ShellFixture::SetUp()
         return SHELL_REQUEST_HANDED_OVER;
     });
     qby::test::MouseMoveOnScreen(1, 1);
-    // The state of a program that has not started yet.
-    strLanguage.clear();
-    strHelpLanguage.clear();
-    strProgramText.clear();
-    objRegistry.reset();
-    objPrgText.Reset();
-    objLibText.reset();
-    VersionInformationLoad();
+    programtest::ResetToBeforeMain();
 }
 
 void ShellFixture::TearDown()
@@ -86,12 +68,12 @@ std::optional<std::string> ShellFixture::StoredSetting(const std::string& name)
 
 void ShellFixture::RegisterLangtext()
 {
-    ASSERT_EQ(CallLangtextEntry("DllRegisterServer"), S_OK);
+    ASSERT_EQ(programtest::CallLangtextEntry("DllRegisterServer"), S_OK);
 }
 
 void ShellFixture::UnregisterLangtext()
 {
-    ASSERT_EQ(CallLangtextEntry("DllUnregisterServer"), S_OK);
+    ASSERT_EQ(programtest::CallLangtextEntry("DllUnregisterServer"), S_OK);
 }
 
 void ShellFixture::WhileModal(const std::function<void(qby::Form&)>& inside)
