@@ -149,7 +149,8 @@ P("GARLIC", F("garlic"), bg=SKY)
 P("GIRAFFE", F("giraffe", h=0.86), bg=SKY)
 P("GOLF", F("flag-in-hole", at=(0.62, 0.52), h=0.78),
   F("person-golfing-default", at=(0.27, 0.52), h=0.82), bg=SKY)
-P("GOOSE", F("goose"), bg=SKY)
+P("GOOSE", T("1fabf", h=0.86), bg=("#8fc9ef", "#d4ecfa"),
+  note="a white farm goose with its long neck")
 P("GRAPE", T("1f347"), bg=CREAM)
 P("GREENFROG", F("frog"), bg=SKY)
 P("GREENPLANT", F("potted-plant"), bg=CREAM)
@@ -184,8 +185,9 @@ P("JEWELLERY", D("necklace", at=(0.36, 0.5), h=0.82, w=0.6),
 # --- K ---------------------------------------------------------------------------------
 P("KANGAROO", F("kangaroo", h=0.84), bg=SAND)
 P("KEY", F("key", rot=-15), bg=SKY)
-P("KITTEN", F("cat-face", at=(0.4, 0.5), h=0.72),
-  F("yarn", at=(0.8, 0.72), h=0.38), bg=ROSE, note="a kitten's face and a ball of wool")
+P("KITTEN", D("kitten", at=(0.4, 0.5), h=0.9),
+  F("yarn", at=(0.8, 0.76), h=0.36), bg=ROSE,
+  note="a ginger kitten (big head, big eyes) beside a ball of wool")
 P("KIWIFRUIT", F("kiwi-fruit"), bg=CREAM)
 P("KNIFEANDFORK", F("fork-and-knife"), bg=SKY)
 P("KOALA", F("koala"), bg=MINT)
@@ -208,7 +210,9 @@ P("MANGO", F("mango"), bg=SKY)
 P("MELON", F("melon"), bg=CREAM)
 P("MOON", F("crescent-moon"), bg=NIGHT_FADE)
 P("MOTORCYCLE", F("motorcycle", w=0.85), bg=SKY)
-P("MUSHROOM", F("mushroom"), bg=MINT)
+P("MUSHROOM", F("brown-mushroom",
+                    ops=(Swap({"#a74d4d": "#9a6a45", "#f08e6d": "#c8976a", "#ffbfb5": "#f3e4c8"}),)),
+  bg=MINT, note="a brown cap mushroom of the kind we eat, with a cream stalk")
 
 # --- N ---------------------------------------------------------------------------------
 P("NEST", F("nest-with-eggs"), bg=SKY)
@@ -239,8 +243,12 @@ P("PURPLEGLOVE", F("gloves"), bg=CREAM)
 
 # --- Q ---------------------------------------------------------------------------------
 P("QUAIL", D("quail"), bg=MINT)
-P("QUEEN", F("princess-default", at=(0.5, 0.56), h=0.8),
-  F("crown", at=(0.5, 0.16), h=0.26), bg=LILAC, note="a queen with a crown")
+P("QUEEN",
+  F("princess-default", at=(0.5, 0.58), h=0.78,
+    ops=(Swap({"#f1a11e": "#f3eef8", "#d37034": "#e1d8ec", "#ed9200": "#e1d8ec"}),)),
+  F("woman-white-hair-default", at=(0.5, 0.5), h=0.48),
+  F("crown", at=(0.5, 0.17), h=0.26), bg=LILAC,
+  note="a grown woman with white hair, a big crown, pearls and a purple robe")
 P("QUOKKA", D("quokka"), bg=MINT)
 
 # --- R ---------------------------------------------------------------------------------
@@ -263,7 +271,8 @@ P("SNOW", F("cloud-with-snow", at=(0.5, 0.36), h=0.6),
   F("snowflake", at=(0.22, 0.78), h=0.28), F("snowflake", at=(0.5, 0.86), h=0.22),
   F("snowflake", at=(0.78, 0.76), h=0.3), bg=("#b8cde3", "#eef4fa"),
   note="a snow cloud with falling snowflakes")
-P("SQUIRREL", F("chipmunk", ops=(Hue(15, 45, 22, sat=1.2),)), bg=MINT)
+P("SQUIRREL", T("1f43f", h=0.84, ops=(Hue(15, 45, 20, sat=1.25, light=1.05),)), bg=MINT,
+  note="a red squirrel with a bushy tail, holding a nut")
 P("STORM", F("cloud-with-lightning-and-rain", w=0.85), bg=STORM_FADE)
 P("STRAWBERRY", F("strawberry"), bg=CREAM)
 P("SUMMER", F("beach-with-umbrella", at=(0.45, 0.58), h=0.72),
@@ -274,9 +283,9 @@ P("SUNSET", D("sunset", cover=True), bg=None)
 P("TIGER", F("tiger"), bg=MINT)
 P("TOMATO", F("tomato"), bg=CREAM)
 P("TORTOISE", D("grass", cover=True),
-  F("turtle", at=(0.5, 0.56), h=0.56,
-    ops=(Swap({"#008463": "#7a4b22", "#00d26a": "#c9954c", "#c3ef3c": "#9c9a6a"}),)),
-  bg=None, note="a tortoise with a brown shell on grass")
+  T("1f422", at=(0.5, 0.56), h=0.6,
+    ops=(Swap({"#5c913b": "#8a5a2b", "#3e721d": "#5e3a17", "#77b255": "#c9b27c"}),)),
+  bg=None, note="a tortoise with a high brown shell and sandy head and legs, on grass")
 P("TRACTOR", F("tractor", w=0.85), bg=SKY)
 P("TRAIN", F("locomotive", w=0.85), bg=SKY)
 P("TROPICALFISH", F("tropical-fish"), bg=AQUA)
@@ -317,7 +326,8 @@ P("XRAY", T("1fa7b"), bg=SKY)
 P("XYLOPHONE", D("xylophone", w=0.92), bg=CREAM)
 
 # --- Y ---------------------------------------------------------------------------------
-P("YACHT", F("sailboat"), bg=SKY)
+P("YACHT", F("sailboat", ops=(Swap({"#fcd53f": "#ffffff"}),)), bg=("#7fc3f5", "#d6ecfc"),
+  note="a sailing boat with white sails against a blue sky")
 P("YELLOWBALLOONS",
   F("balloon", at=(0.22, 0.56), h=0.64, rot=8, ops=(YELLOW_BALLOON,)),
   F("balloon", at=(0.78, 0.56), h=0.64, rot=-8, ops=(YELLOW_BALLOON,)),
@@ -331,9 +341,9 @@ P("YOGHURT", D("yoghurt"), bg=ROSE)
 P("ZEBRA", F("zebra"), bg=MINT)
 P("ZIP", D("zip", h=0.9), bg=SKY)
 P("ZOO", D("zoo", cover=True),
-  F("giraffe", at=(0.13, 0.52), h=0.6),
-  F("elephant", at=(0.86, 0.7), h=0.36, flip=True),
-  F("lion", at=(0.5, 0.8), h=0.3),
+  F("giraffe", at=(0.235, 0.58), h=0.62),
+  F("elephant", at=(0.8, 0.7), h=0.4, flip=True),
+  F("lion", at=(0.53, 0.8), h=0.3),
   F("monkey", at=(0.72, 0.17), h=0.2),
   bg=None, note="a zoo gate with animals")
 
