@@ -210,8 +210,9 @@ P("MANGO", F("mango"), bg=SKY)
 P("MELON", F("melon"), bg=CREAM)
 P("MOON", F("crescent-moon"), bg=NIGHT_FADE)
 P("MOTORCYCLE", F("motorcycle", w=0.85), bg=SKY)
-P("MUSHROOM", F("brown-mushroom",
-                    ops=(Swap({"#a74d4d": "#9a6a45", "#f08e6d": "#c8976a", "#ffbfb5": "#f3e4c8"}),)),
+P("MUSHROOM",
+  F("brown-mushroom",
+    ops=(Swap({"#a74d4d": "#9a6a45", "#f08e6d": "#c8976a", "#ffbfb5": "#f3e4c8"}),)),
   bg=MINT, note="a brown cap mushroom of the kind we eat, with a cream stalk")
 
 # --- N ---------------------------------------------------------------------------------
