@@ -5,6 +5,8 @@
 #include "platform/forms/Runtime.h"
 #include "platform/user/Window.h"
 
+#include <algorithm>
+
 frmTOOLTIP_Form::frmTOOLTIP_Form() : Form("frmTOOLTIP")
 {
     lblTIP.Change.Handle(this, &frmTOOLTIP_Form::lblTIP_Change);
@@ -45,11 +47,6 @@ void frmTOOLTIP_Form::ShowTip()
     if (lblTIP.Caption().empty())
         return;
     UpdateTipPosition();
-    // Only the right and the bottom edge of the screen are kept, and only here.
-    if (Left() + Width() > qby::Screen.Width())
-        Left(qby::Screen.Width() - Width());
-    if (Top() + Height() > qby::Screen.Height())
-        Top(qby::Screen.Height() - Height());
     tmrSTART.Enabled(true);
 }
 
@@ -60,15 +57,24 @@ void frmTOOLTIP_Form::Text(const std::string& STEXT)
 }
 
 // The tip's top-left corner goes into the pointer's pixel column, 19 pixels below the pointer,
-// and the window takes the label's size plus the margin on every side.
+// and the window takes the label's size plus the margin on every side. Every placement, the
+// polls' included, keeps the whole tip on the screen: one that would cross the right or the
+// bottom edge is moved back so that its edge lies on the screen's.
 void frmTOOLTIP_Form::UpdateTipPosition()
 {
     POINT pointer;
     GetCursorPos(&pointer);
     const double twipsX = qby::Screen.TwipsPerPixelX();
     const double twipsY = qby::Screen.TwipsPerPixelY();
-    Move(twipsX * (pointer.x - 2) + 30, twipsY * (pointer.y + 18) + 15,
-         lblTIP.Width() + 2.0 * lngMargin * twipsX, lblTIP.Height() + 2.0 * lngMargin * twipsY);
+    const double width = lblTIP.Width() + 2.0 * lngMargin * twipsX;
+    const double height = lblTIP.Height() + 2.0 * lngMargin * twipsY;
+    double left = twipsX * (pointer.x - 2) + 30;
+    double top = twipsY * (pointer.y + 18) + 15;
+    if (left + width > qby::Screen.Width())
+        left = qby::Screen.Width() - width;
+    if (top + height > qby::Screen.Height())
+        top = qby::Screen.Height() - height;
+    Move(std::max(0.0, left), std::max(0.0, top), width, height);
     Restart(tmrSHOW);
 }
 

@@ -146,6 +146,7 @@ void picbtn::UserControl_Resize()
     }
     lblWORDS.Left(3);
     lblWORDS.Width(Width() / 16);
+    FitCaption();
     PrintCaption();
 }
 
@@ -377,6 +378,7 @@ void picbtn::CAPTION(const std::string& Text)
 {
     strCaption = Text;
     lblWORDS.Caption(Text);
+    FitCaption();
     PropertyChanged("CAPTION");
 }
 

@@ -132,6 +132,8 @@ private:
     void ShowPressedPicture();
     void ImageShow(const qby::StdPicture& picture);
     void PrintCaption();
+    // Sizes the caption label's font so that the whole caption shows (picbtn_Caption.cpp).
+    void FitCaption();
     void CreateToolTip();
     void ShowToolTip();
     void DestroyToolTip();
@@ -163,6 +165,10 @@ private:
     std::string strToolTip;
     std::string strCaption;
     bool blnPointerOver = false;
+    // The caption, label width and font size FitCaption last settled on.
+    std::string fittedCaption;
+    double fittedWidth = -1;
+    double fittedPoints = 0;
 
     ComPtr<IDispatch> object_;  // made on first use; told when this object goes
 };

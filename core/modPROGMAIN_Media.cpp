@@ -26,14 +26,22 @@ qby::Picture LoadResourcePicture(const std::string& name, std::string_view type)
 
 // Steps 3 to 7 of the sound procedures: load, let waiting messages run, play synchronously
 // (skipped when there is no such sound), let waiting messages run again, release the bytes.
+// Clicks and keys made while the sound played are dropped rather than handled once it has
+// ended: handled then, they would run another lesson step before the one that played the sound
+// has finished (a second box for one answer, a card turned while a pair is being judged).
 void PlayResourceSound(const std::string& name, std::string_view type)
 {
     std::vector<std::uint8_t> bytes = qby::LoadResData(name, type);
     qby::DoEvents();
+    bool played = false;
     if (!bytes.empty()) {
-        PlaySoundA(std::span<const std::uint8_t>(bytes), nullptr, SND_NODEFAULT | SND_MEMORY | SND_NOWAIT);
+        played = PlaySoundA(std::span<const std::uint8_t>(bytes), nullptr,
+                            SND_NODEFAULT | SND_MEMORY | SND_NOWAIT) != 0;
     }
-    qby::DoEvents();
+    if (played)
+        qby::DropWaitingInput();
+    else
+        qby::DoEvents();
 }
 
 }  // namespace

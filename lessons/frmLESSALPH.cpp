@@ -49,6 +49,9 @@ void frmLESSALPH_Form::btnpLETTERS_Click(int Index)
     ShowLetterWord(strLetter, 1);
     lbl1Of9.Caption(std::to_string(lngPage) + " of " + std::to_string(lngItemCount));
     PlayLetterSound(btnpLETTERS(Index).Tag());
+    // Exit may have run while the letter was spoken: the word belongs to a window that is gone,
+    // and touching its title would load it again.
+    if (!IsLoaded()) return;
     PlayWordSound(lblTITLE1(0).Caption() + lblTITLE2(0).Caption());
 }
 

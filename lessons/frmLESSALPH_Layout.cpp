@@ -36,7 +36,9 @@ void frmLESSALPH_Form::Layout(qby::Design& d)
     // two rectangles around it are its frame).
     d.Add(picMAINWINDOW, {.Left = 675, .Top = 1935, .Width = 4500, .Height = 3375, .BorderStyle = 0,
                           .BackColor = qby::vbWhite});
-    d.Add(lbl1Of9, {.Container = picMAINWINDOW, .Left = 3645, .Top = 90, .Width = 675, .Height = 345,
+    // Right-aligned to the design's right edge (4320), and wide enough for the longest label
+    // ("13 of 13") on one line.
+    d.Add(lbl1Of9, {.Container = picMAINWINDOW, .Left = 2820, .Top = 90, .Width = 1500, .Height = 345,
                     .Caption = "1 of 9", .AutoSize = false, .Alignment = qby::vbRightJustify,
                     .BackStyle = qby::vbTransparent, .ForeColor = qby::vbBlack, .FontName = kDesignFont,
                     .FontSize = 12});

@@ -165,6 +165,8 @@ bool frmLESSPAIR_Form::IsTurned(int Index)
 
 void frmLESSPAIR_Form::picCARD_Click(int Index)
 {
+    // A card clicked while the try's two cards are being judged stays as it is.
+    if (judging.Active()) return;
     picCARD(Index).Enabled(false);
     intClicks = static_cast<std::int16_t>(intClicks + 1);
 
@@ -173,12 +175,8 @@ void frmLESSPAIR_Form::picCARD_Click(int Index)
         PlayClick();
         return;
     }
-    if (intClicks != 2) {
-        intClicks = 0;
-        TurnAllFaceDown();
-        return;
-    }
 
+    const TryBeingJudged::Scope judged = judging.Begin();
     imgMATCH(Index).Visible(true);
     PlayClick();
     // The try's two cards, by index: the lower one is the first, whatever the order of the
@@ -194,8 +192,7 @@ void frmLESSPAIR_Form::picCARD_Click(int Index)
             break;
         }
     }
-    // A click handled while the click sound played can end the try first (a third card turns
-    // every card face down): then there is nothing left to judge.
+    // Nothing to judge when the game went or was dealt anew while the click sounded.
     if (second < 0) return;
 
     strFoundWord = imgMATCH(second).Tag();
@@ -215,6 +212,8 @@ void frmLESSPAIR_Form::JudgePair(int first, int second)
     frmMSGCRECT->Show(qby::vbModal, mdiPROGMAIN);
     // Nothing more to do when the game went while the box was up.
     if (!IsLoaded() || qby::IsEnding()) return;
+    // A box closed before the word was spoken: it is spoken now, before the next try.
+    if (tmrTimer1.Enabled()) tmrTimer1_Timer();
 
     picCARD(first).BackColor(kFoundColor);
     picCARD(second).BackColor(kFoundColor);
@@ -262,10 +261,17 @@ void frmLESSPAIR_Form::tmrTimer1_Timer()
 
 void frmLESSPAIR_Form::btnpNEW_Click()
 {
+    if (judging.Active()) return;
     DealCards();
 }
 
 void frmLESSPAIR_Form::btnpEXIT_Click()
+{
+    if (judging.Active()) return;
+    ReturnToMenu();
+}
+
+void frmLESSPAIR_Form::ReturnToMenu()
 {
     Unload();
     frmMAINMENU->Show();
@@ -275,6 +281,6 @@ void frmLESSPAIR_Form::btnpEXIT_Click()
 void frmLESSPAIR_Form::Form_QueryUnload(int& Cancel, int /*UnloadMode*/)
 {
     Cancel = 1;
-    btnpEXIT_Click();
+    ReturnToMenu();
     Cancel = 0;
 }

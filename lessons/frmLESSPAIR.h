@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls/picbtn.h"
+#include "lessons/TryBeingJudged.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 
@@ -51,10 +52,13 @@ private:
     void tmrTimer1_Timer();
     void btnpNEW_Click();
     void btnpEXIT_Click();
+    // What Exit does, also for every other way of closing; not refused while a try is judged.
+    void ReturnToMenu();
 
     std::int16_t intClicks = 0;      // cards turned in this try: 0, 1 or 2
     std::int16_t intPairsFound = 0;  // pairs found in this game: 0 to 6
     std::string strFoundWord;        // the second card's word of the last judged try
+    TryBeingJudged judging;
 };
 
 inline qby::DefaultInstance<frmLESSPAIR_Form> frmLESSPAIR;

@@ -111,19 +111,24 @@ void frmLESSPCWD_Form::CheckSelectedLetter(const std::string& letter)
 
     if (strWORD == lblWORDHIDDEN.Caption()) {
         // Solved: the box, its reward sound, and the word spoken 200 ms into it.
+        const TryBeingJudged::Scope judged = judging.Begin();
         frmMSGCRECT->Unload();
         frmMSGCRECT->imgPICTURE.Picture(picMAIN.Picture());
         frmMSGCRECT->lblWordWas.Caption("The word was " + strCurrentWord);
         tmrTimer1.Enabled(true);
         frmMSGCRECT->Show(qby::vbModal, mdiPROGMAIN);
         // The window may have closed with the program while the box was up.
-        if (IsLoaded()) NewGame();
+        if (!IsLoaded()) return;
+        // A box closed before the word was spoken: it is spoken now, before the next word.
+        if (tmrTimer1.Enabled()) tmrTimer1_Timer();
+        NewGame();
         return;
     }
     if (uncovered) PlayButton();
     ShowGauge();
 
-    if (lngWrongGuesses >= kWrongGuessesAllowed) {
+    if (lngWrongGuesses == kWrongGuessesAllowed) {
+        const TryBeingJudged::Scope judged = judging.Begin();
         frmMSGWRONG->Load();
         frmMSGWRONG->imgPICTURE.Picture(picMAIN.Picture());
         frmMSGWRONG->lblWordWasfrmMSGWRONG.Caption("The word was " + strCurrentWord);
@@ -144,6 +149,7 @@ void frmLESSPCWD_Form::ShowGauge()
 
 void frmLESSPCWD_Form::btnpLETTERS_Click(int Index)
 {
+    if (judging.Active()) return;
     btnpLETTERS(Index).Enabled(false);
     CheckSelectedLetter(btnpLETTERS(Index).Tag());
 }
@@ -155,6 +161,7 @@ void frmLESSPCWD_Form::btnpBtnHELP_Click()
 
 void frmLESSPCWD_Form::btnpNEW_Click()
 {
+    if (judging.Active()) return;
     NewGame();
 }
 
@@ -166,6 +173,12 @@ void frmLESSPCWD_Form::tmrTimer1_Timer()
 
 void frmLESSPCWD_Form::btnpEXIT_Click()
 {
+    if (judging.Active()) return;
+    ReturnToMenu();
+}
+
+void frmLESSPCWD_Form::ReturnToMenu()
+{
     Unload();
     frmMAINMENU->Show();
 }
@@ -174,6 +187,6 @@ void frmLESSPCWD_Form::Form_QueryUnload(int& Cancel, int)
 {
     // Closing the window by any means ends in the menu.
     Cancel = 1;
-    btnpEXIT_Click();
+    ReturnToMenu();
     Cancel = 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/picbtn.h"
+#include "lessons/TryBeingJudged.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 
@@ -49,12 +50,15 @@ private:
     void btnpBtnHELP_Click();
     void btnpNEW_Click();
     void btnpEXIT_Click();
+    // What Exit does, also for every other way of closing; not refused while a try is judged.
+    void ReturnToMenu();
     void tmrTimer1_Timer();
 
     std::string strWORD;    // the word as in the table
     std::string strHidden;  // what the learner sees: "*" per letter not yet found
     std::int32_t lngWrongGuesses = 0;
     std::int32_t lngWordIndex = 0;  // line number of the word in the table
+    TryBeingJudged judging;
 };
 
 inline qby::DefaultInstance<frmLESSPCWD_Form> frmLESSPCWD;

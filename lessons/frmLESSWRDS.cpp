@@ -14,9 +14,15 @@
 
 namespace {
 
-// The deal puts four other words of the subject next to the asked one and never takes the
-// subject's first word as one of them, so a subject needs seven words to be asked at all.
-constexpr std::int32_t kFewestWords = 7;
+// The deal draws five other words of the subject, one of which then gives its button to the
+// asked word, so a subject needs six words to be asked at all.
+constexpr std::int32_t kFewestWords = 6;
+
+// A position from 1 to N, each as likely as the others.
+std::int32_t DrawPosition(std::int32_t count)
+{
+    return DrawBelow(count) + 1;
+}
 
 std::string RunText(std::int32_t run)
 {
@@ -62,8 +68,7 @@ void frmLESSWRDS_Form::Form_Load()
         btnpHELP.Enabled(false);
         return;
     }
-    lngWord = DrawBelow(intWordCount);
-    if (lngWord == 0) lngWord = 2;
+    lngWord = DrawPosition(intWordCount);
     ShowWord(strWordsSubject, lngWord);
     LoadWordList(strWordsSubject);
     ShuffleChoices();
@@ -84,11 +89,10 @@ void frmLESSWRDS_Form::ShowRunOnGauge()
 void frmLESSWRDS_Form::ShowWordRandom()
 {
     if (!CanAskWords()) return;
-    // Never the same position twice in a row; a draw of 0 asks position 2.
+    // Any position of the subject, never the same twice in a row.
     const std::int32_t previous = lngWord;
     do {
-        lngWord = DrawBelow(intWordCount);
-        if (lngWord == 0) lngWord = 2;
+        lngWord = DrawPosition(intWordCount);
     } while (lngWord == previous);
     ShowWord(strWordsSubject, lngWord);
     ShuffleChoices();
@@ -98,11 +102,11 @@ void frmLESSWRDS_Form::ShuffleChoices()
 {
     LoadWordList(strWordsSubject);
     const std::string asked = lblSPEAK.Caption();
-    // Four other words are drawn, never list item 0 and never the asked word; a table with
+    // Five other words are drawn from all the subject's words but the asked one; a table with
     // too few such words (repeated lines) leaves the buttons as they are instead of drawing
     // for ever.
     int others = 0;
-    for (int k = 1; k < lstLIST.ListCount(); ++k) {
+    for (int k = 0; k < lstLIST.ListCount(); ++k) {
         if (lstLIST.List(k) != asked) ++others;
     }
     if (others < 5) return;
@@ -110,7 +114,7 @@ void frmLESSWRDS_Form::ShuffleChoices()
         std::int32_t k = 0;
         do {
             k = DrawBelow(lstLIST.ListCount());
-        } while (k == 0 || lstLIST.List(k) == asked);
+        } while (lstLIST.List(k) == asked);
         btnpPICWORD1(i).CAPTION(lstLIST.List(k));
         lstLIST.RemoveItem(k);
     }
@@ -120,6 +124,8 @@ void frmLESSWRDS_Form::ShuffleChoices()
 
 void frmLESSWRDS_Form::btnpPICWORD1_Click(int Index)
 {
+    if (judging.Active()) return;
+    const TryBeingJudged::Scope judged = judging.Begin();
     if (lblSPEAK.Caption() == btnpPICWORD1(Index).CAPTION()) {
         frmMSGCRECT->imgPICTURE.Picture(picMAINWINDOW.Picture());
         frmMSGCRECT->lblWordWas.Caption("You found " + lblSPEAK.Caption());
@@ -127,6 +133,9 @@ void frmLESSWRDS_Form::btnpPICWORD1_Click(int Index)
         frmMSGCRECT->Show(qby::vbModal, mdiPROGMAIN);
         // The lesson may have closed with the program while the box was up.
         if (!IsLoaded()) return;
+        // A box closed before the word was spoken: the found word is spoken now, before the
+        // next one is asked.
+        if (tmrTimer1.Enabled()) tmrTimer1_Timer();
         ++lngFound;
         picSCALE.ToolTipText(RunText(lngFound));
         ShowRunOnGauge();
@@ -156,6 +165,7 @@ void frmLESSWRDS_Form::tmrTimer1_Timer()
 
 void frmLESSWRDS_Form::btnpNEXT_Click()
 {
+    if (judging.Active()) return;
     ShowWordRandom();
 }
 
@@ -166,6 +176,12 @@ void frmLESSWRDS_Form::btnpHELP_Click()
 
 void frmLESSWRDS_Form::btnpEXIT_Click()
 {
+    if (judging.Active()) return;
+    ReturnToMenu();
+}
+
+void frmLESSWRDS_Form::ReturnToMenu()
+{
     Unload();
     frmLESSWRDM->Show();
 }
@@ -174,6 +190,6 @@ void frmLESSWRDS_Form::Form_QueryUnload(int& Cancel, int)
 {
     // Closing the lesson by any means ends in the words menu.
     Cancel = 1;
-    btnpEXIT_Click();
+    ReturnToMenu();
     Cancel = 0;
 }

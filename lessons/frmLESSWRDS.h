@@ -4,6 +4,7 @@
 #pragma once
 
 #include "controls/picbtn.h"
+#include "lessons/TryBeingJudged.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Form.h"
 
@@ -52,11 +53,14 @@ private:
     void btnpNEXT_Click();
     void btnpHELP_Click();
     void btnpEXIT_Click();
+    // What Exit does, also for every other way of closing; not refused while a try is judged.
+    void ReturnToMenu();
     void tmrTimer1_Timer();
 
     std::int16_t intWordCount = 0;  // N of the subject
     std::int32_t lngWord = 0;       // position of the asked word, from 1
     std::int32_t lngFound = 0;      // the run of right answers, 0 to 10, kept for the whole run
+    TryBeingJudged judging;
 };
 
 inline qby::DefaultInstance<frmLESSWRDS_Form> frmLESSWRDS;

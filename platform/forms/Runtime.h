@@ -18,6 +18,11 @@ void RuntimeStop();
 void RunMessageLoop();
 // Processes the window messages that are waiting (input, painting, timers), then returns.
 void DoEvents();
+// As DoEvents, except that the mouse button presses, double clicks, wheel turns and key presses
+// among the waiting messages are dropped, not handled: input that waited while the program was
+// busy (a sound playing to its end) is not acted on late. Releases and moves still run, so no
+// button stays pressed. Modal loops that start meanwhile take their input as usual.
+void DropWaitingInput();
 // Ends the program: every window is destroyed without further event handlers, every modal
 // loop and the message loop return. Code after the call still runs up to its return, but no
 // event handler runs any more.

@@ -245,6 +245,12 @@ void MouseDoubleClick(Control& control, int x, int y, int button)
     release(at, button, 0, 10);
 }
 
+void QueueInput(std::function<void()> input)
+{
+    detail::EnsureApplication();
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(input), Qt::QueuedConnection);
+}
+
 void KeyClick(Control& control, int keyCode, int shift)
 {
     detail::VisualImpl* visual = visualOf(control);

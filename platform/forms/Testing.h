@@ -51,6 +51,10 @@ void MouseClick(Form& form, int x, int y, int button = vbLeftButton, int shift =
 void MouseClick(Control& control, int x, int y, int button = vbLeftButton, int shift = 0);
 // Two clicks close enough to count as a double click.
 void MouseDoubleClick(Control& control, int x, int y, int button = vbLeftButton);
+// Runs `input` (calls of the functions above) when waiting messages are next processed (by
+// DoEvents, a modal loop or ProcessEvents), as input made while the program is busy waits in the
+// window system's queue. Inputs queued together run in the order queued.
+void QueueInput(std::function<void()> input);
 // The window system asks the window to close (its title bar's close box).
 void RequestClose(Form& form);
 // A key pressed and released while the control has the focus (key codes as vbKeyA = 65...).
