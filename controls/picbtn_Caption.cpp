@@ -9,7 +9,7 @@ namespace {
 constexpr double kCaptionPoints = 12;          // the caption label's design size
 constexpr double kSmallestCaptionPoints = 6;   // below this a caption would not be read
 constexpr double kCaptionPointStep = 0.25;
-constexpr double kCaptionMarginPx = 4;         // kept clear on either side of the text
+constexpr double kCaptionMarginPx = 10;        // kept clear of the face's rounded edge on either side
 constexpr double kCaptionDesignTopPx = 9;
 constexpr double kCaptionDesignHeightPx = 22;
 

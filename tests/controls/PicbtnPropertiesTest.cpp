@@ -157,6 +157,46 @@ TEST_F(PicbtnProperties, CaptionGoesToTheLabelAtOnceAndPrintsNothing)
     EXPECT_EQ(seen.Point(1, 36), qby::vbBlue);
 }
 
+TEST_F(PicbtnProperties, ACaptionTooLongForTheButtonShowsWholeInASmallerSizeOfTheSameFont)
+{
+    // Where the caption's ink lies on the button face (columns), as the learner sees it.
+    struct Ink {
+        int left = -1;
+        int right = -1;
+    };
+    auto inkOf = [this](const std::string& caption) {
+        button().CAPTION(caption);
+        const auto seen = qby::test::Grab(button());
+        Ink ink;
+        for (int x = 0; x < seen.width; ++x) {
+            for (int y = 0; y < seen.height; ++y) {
+                if (seen.Point(x, y) == qby::vbBlue) continue;
+                if (ink.left < 0) ink.left = x;
+                ink.right = x;
+            }
+        }
+        return std::pair{ink, seen.rgb};
+    };
+    const double width = qby::test::RectOnScreen(button()).width;
+    for (const std::string caption : {"Pass to the next pictures", "Click to play animation", "Exit the Program",
+                                      "그림에 해당하는 단어를 클릭"}) {
+        const auto [ink, whole] = inkOf(caption);
+        EXPECT_EQ(CaptionLabelOf(button()).FontName(), "Comic Sans MS") << caption;
+        EXPECT_LT(CaptionLabelOf(button()).FontSize(), 12) << caption;
+        EXPECT_GE(ink.left, 12) << caption << ": clear of the left edge";
+        EXPECT_LE(ink.right, width - 12) << caption << ": clear of the right edge";
+        // Not the same as any of its first words alone: nothing of it is cut off.
+        for (std::size_t blank = caption.find(' '); blank != std::string::npos; blank = caption.find(' ', blank + 1))
+            EXPECT_NE(inkOf(caption.substr(0, blank)).second, whole) << caption << " shows as its first words";
+    }
+    // Captions that fit keep the design size: English and Korean alike.
+    for (const std::string caption : {"OK", "Go to next", "다음", "프로그램 정보", "아니오"}) {
+        const auto [ink, seen] = inkOf(caption);
+        EXPECT_EQ(CaptionLabelOf(button()).FontSize(), 12) << caption;
+        EXPECT_GT(ink.right, ink.left) << caption;
+    }
+}
+
 TEST_F(PicbtnProperties, BorderStyleOutsideSixteenBitsIsIgnoredButStillReported)
 {
     EXPECT_EQ(button().BorderStyle(), 0);

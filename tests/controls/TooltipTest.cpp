@@ -161,25 +161,43 @@ TEST_F(Tooltip, PointerOnTheTipBackgroundClosesIt)
     EXPECT_FALSE(frmTOOLTIP->IsLoaded());
 }
 
-TEST_F(Tooltip, KeepsOnlyTheRightAndBottomScreenEdges)
+TEST_F(Tooltip, StaysWholeOnTheScreenWhereverThePointerIs)
 {
     const double screenW = qby::Screen.Width();
     const double screenH = qby::Screen.Height();
     const int pxW = static_cast<int>(screenW / 15);
     const int pxH = static_cast<int>(screenH / 15);
+    auto expectOnScreen = [&](const char* when) {
+        EXPECT_GE(frmTOOLTIP->Left(), 0) << when;
+        EXPECT_GE(frmTOOLTIP->Top(), 0) << when;
+        EXPECT_LE(frmTOOLTIP->Left() + frmTOOLTIP->Width(), screenW) << when;
+        EXPECT_LE(frmTOOLTIP->Top() + frmTOOLTIP->Height(), screenH) << when;
+    };
     // The owner window covers the screen's bottom-right corner.
     form->Move(screenW - 7500, screenH - 3000);
     qby::test::MouseMoveOnScreen(pxW - 3, pxH - 3);
     frmTOOLTIP->CreateTip(Variant::Long(form->hWnd()));
     frmTOOLTIP->Text("Near the corner");
+    expectOnScreen("text set");
     frmTOOLTIP->ShowTip();
     EXPECT_DOUBLE_EQ(frmTOOLTIP->Left() + frmTOOLTIP->Width(), screenW);
     EXPECT_DOUBLE_EQ(frmTOOLTIP->Top() + frmTOOLTIP->Height(), screenH);
 
-    // The poll while it waits puts it at the pointer again, without the correction.
+    // The polls while it waits follow the pointer and keep the edges too, up to and after
+    // the tip appears.
     qby::TestClock::Advance(100);
-    EXPECT_DOUBLE_EQ(frmTOOLTIP->Left(), 15.0 * (pxW - 3));
-    EXPECT_DOUBLE_EQ(frmTOOLTIP->Top(), 15.0 * (pxH - 3 + 19));
+    expectOnScreen("first poll");
+    EXPECT_DOUBLE_EQ(frmTOOLTIP->Top() + frmTOOLTIP->Height(), screenH);
+    qby::test::MouseMoveOnScreen(pxW - 200, pxH - 1);
+    qby::TestClock::Advance(500);
+    ASSERT_TRUE(TipShown());
+    const auto tip = TipRect();
+    EXPECT_EQ(tip.left, pxW - 200) << "in the pointer's column";
+    EXPECT_EQ(tip.top + tip.height, pxH) << "its bottom edge on the screen's";
+    qby::test::MouseMoveOnScreen(pxW - 1, pxH - 100);
+    qby::TestClock::Advance(4000);  // hidden again, still following the pointer
+    expectOnScreen("hidden");
+    EXPECT_DOUBLE_EQ(frmTOOLTIP->Left() + frmTOOLTIP->Width(), screenW);
 }
 
 TEST_F(Tooltip, AStaleOrZeroOwnerClosesTheTipAtTheNextPoll)

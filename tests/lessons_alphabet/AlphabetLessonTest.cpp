@@ -5,6 +5,8 @@
 #include "core/modGLOBALS.h"
 #include "platform/forms/Runtime.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 
 namespace lessontest {
@@ -57,6 +59,29 @@ TEST_F(AlphabetLesson, BritishTableGivesFiveWordsOfA)
     strLanguage = "ENGLISH";
     EXPECT_EQ(OpenLesson(), (Sounds{"A", "AIRPLANE"}));
     EXPECT_EQ(PageLabel(), "1 of 5");
+}
+
+TEST_F(AlphabetLesson, ThePageLabelShowsWholeOnOneLineForEveryLastPageOfBothTables)
+{
+    for (const char* variety : {"AMERICAN", "ENGLISH"}) {
+        strLanguage = variety;
+        OpenLesson();
+        // The label's own font, measured on the window's surface (the window prints nothing).
+        Lesson().FontName(Lesson().lbl1Of9.FontName());
+        Lesson().FontSize(Lesson().lbl1Of9.FontSize());
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            ClickLetter(letter);
+            Click(Lesson().btnpBACK);  // the letter's last page: the longest label
+            const std::string label = PageLabel();
+            const std::string count = label.substr(label.rfind(' ') + 1);
+            ASSERT_EQ(label, count + " of " + count);
+            auto& shown = Lesson().lbl1Of9;
+            EXPECT_LE(Lesson().TextWidth(label), shown.Width()) << variety << " " << label;
+            EXPECT_DOUBLE_EQ(shown.Left() + shown.Width(), 4320) << "right-aligned where it was designed";
+        }
+        Click(Lesson().btnpEXIT);
+        TakeSounds();
+    }
 }
 
 TEST_F(AlphabetLesson, NextAndBackWrapAroundTheLetterAndSpeakOnlyTheWord)
@@ -146,6 +171,36 @@ TEST_F(AlphabetLesson, ChoosingALetterAlwaysStartsAtItsFirstPage)
     ClickLetter('Z');
     EXPECT_EQ(ShownWord(), "Zebra");
     EXPECT_EQ(PageLabel(), "1 of 4");
+}
+
+TEST_F(AlphabetLesson, ClicksWhileALetterAndWordAreSpokenLeaveThePageAndTheWordSpokenAgreeing)
+{
+    OpenLesson();
+    // Next while C is spoken and D while its first word is spoken: clicks made during a sound
+    // are dropped, so the page shown is the one whose word was spoken last.
+    WhileSoundPlays(1, [] { QueueClick(Lesson().btnpNEXT); });
+    WhileSoundPlays(2, [] { QueueClick(Lesson().btnpLETTERS(3)); });
+    ClickLetter('C');
+    qby::test::ProcessEvents();
+    const auto sounds = TakeSounds();
+    ASSERT_EQ(sounds.size(), 2u);
+    EXPECT_EQ(sounds[0], "C");
+    EXPECT_EQ(PageLabel().substr(0, 5), "1 of ");
+    EXPECT_EQ(ShownWord().substr(0, 1), "C");
+    std::string key = ShownWord();
+    key.erase(std::remove(key.begin(), key.end(), ' '), key.end());
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
+    EXPECT_EQ(sounds[1], key) << "the word spoken last is the word shown";
+
+    // Exit waiting behind a letter: the lesson closes for good, and no word of a window that
+    // has gone is spoken.
+    QueueClick(Lesson().btnpLETTERS(1));
+    QueueClick(Lesson().btnpEXIT);
+    qby::test::ProcessEvents();
+    EXPECT_FALSE(Lesson().IsLoaded());
+    ASSERT_TRUE(frmMAINMENU->IsLoaded());
+    EXPECT_TRUE(qby::test::IsShownOnScreen(*frmMAINMENU));
+    EXPECT_EQ(TakeSounds(), std::vector<std::string>{"B"});
 }
 
 TEST_F(AlphabetLesson, ExitClosesTheLessonAndShowsTheMenu)

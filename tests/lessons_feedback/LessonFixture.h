@@ -20,9 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lessontest {
@@ -60,6 +62,30 @@ protected:
         std::vector<std::string> names = recorder->Names();
         recorder->Clear();
         return names;
+    }
+
+    // Runs `input` while the n-th sound from now on plays (n from 1). Input it makes through
+    // QueueClick waits, as a learner's clicks wait while the program speaks.
+    void WhileSoundPlays(int n, std::function<void()> input)
+    {
+        if (duringSounds_.empty()) {
+            soundsSeen_ = 0;
+            recorder->UseClock([] { return std::chrono::microseconds(qby::TestClock::Now() * 1000); },
+                               [this](std::chrono::microseconds) {
+                                   ++soundsSeen_;
+                                   for (auto& [at, input] : duringSounds_) {
+                                       if (at == soundsSeen_) input();
+                                   }
+                               });
+        }
+        duringSounds_.emplace_back(soundsSeen_ + n, std::move(input));
+    }
+
+    // A click that waits in the window system's queue until waiting messages are next handled:
+    // made while the program was busy (a sound playing, a handler running).
+    static void QueueClick(qby::Control& control)
+    {
+        qby::test::QueueInput([&control] { Click(control); });
     }
 
     // A click in the middle of a control as the learner makes it: the pointer comes onto the
@@ -115,6 +141,8 @@ protected:
 
 private:
     std::unique_ptr<qby::ScopedTestClock> clock_;
+    int soundsSeen_ = 0;
+    std::vector<std::pair<int, std::function<void()>>> duringSounds_;
 };
 
 }  // namespace lessontest

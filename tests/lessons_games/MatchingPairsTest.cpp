@@ -350,7 +350,8 @@ TEST_F(MatchingPairs, TheSixthPairAsksToPlayAgainAndYesDealsInTheSameWindow)
     TurnCard(5);
     TurnCard(8);
     EXPECT_EQ(order, (std::vector<std::string>{"frmMSGCRECT", "frmMSGPLYAG"}));
-    EXPECT_EQ(TakeSounds(), (std::vector<std::string>{"CLICK", "CLICK", "WIN"}));
+    // OK came before the word was due: the found word is spoken as the box closes.
+    EXPECT_EQ(TakeSounds(), (std::vector<std::string>{"CLICK", "CLICK", "WIN", "ICECREAM"}));
 
     EXPECT_TRUE(game().IsLoaded());
     EXPECT_TRUE(qby::test::IsShownOnScreen(game()));
@@ -404,28 +405,62 @@ TEST_F(MatchingPairs, ExitAndEveryOtherCloseShowTheMenuAndTheNextOpeningDealsAne
     ExpectBackAtTheMenu(game());
 }
 
-TEST_F(MatchingPairs, AThirdCardTurnedWhileTheClickSoundsEndsTheTryWithoutAJudgement)
+TEST_F(MatchingPairs, ClicksDuringATrysSoundsAndBoxNeitherJudgeAgainNorTurnFoundPairsDown)
 {
     ScriptedRandom numbers(FirstDeal());
     OpenFromMenu(game());
     FindPair(1, 11);
     TakeSounds();
 
-    // The second card's click sound is still playing when a third card is clicked: that click
-    // turns every card face down, found pairs included, and nothing is left to judge.
-    int sound = 0;
-    recorder->UseClock([] { return std::chrono::microseconds(0); },
-                       [&](std::chrono::microseconds) {
-                           if (++sound == 2) Click(frmLESSPAIR->picCARD(4));
-                       });
+    // The pair 0 and 7. A third card and New wait behind the second card's click (handled
+    // while the try is being judged); more clicks on cards, found ones included, New and Close
+    // are made while the click and the reward sound play; OK goes at once, before the word.
+    std::vector<std::string> boxes;
+    OnNextModal([&](qby::Form& box) {
+        boxes.push_back(box.Name() + ":" + frmMSGCRECT->lblWordWas.Caption());
+        Click(frmMSGCRECT->btnpOK);
+    });
+    WhileSoundPlays(2, [&] {  // the second card's click
+        QueueClick(game().picCARD(4));
+        QueueClick(game().picCARD(1));
+        QueueClick(game().btnpNEW);
+    });
+    WhileSoundPlays(3, [&] {  // the reward sound, as the box loads
+        QueueClick(game().picCARD(2));
+        QueueClick(game().btnpEXIT);
+    });
     TurnCard(0);
-    TurnCard(9);
-    recorder->UseClock(nullptr, nullptr);
+    qby::test::QueueInput([&] { TurnCard(7); });
+    QueueClick(game().picCARD(4));
+    QueueClick(game().btnpNEW);
+    qby::test::ProcessEvents();
+    qby::TestClock::Advance(1000);
+    qby::test::ProcessEvents();
 
-    EXPECT_EQ(PendingModalActions(), 0u);
-    ExpectAllFaceDown();
+    EXPECT_EQ(boxes, std::vector<std::string>{"frmMSGCRECT:You have found BlackShoe"}) << "one box for one try";
+    EXPECT_EQ(TakeSounds(), (std::vector<std::string>{"CLICK", "CLICK", "WIN", "BLACKSHOE"}));
+    ASSERT_TRUE(game().IsLoaded());
+    EXPECT_EQ(numbers.Overrun(), 0u) << "no new deal";
+    for (int found : {0, 7, 1, 11}) ExpectFound(found);
+    for (int down : {2, 3, 4, 5, 6, 8, 9, 10}) {
+        EXPECT_FALSE(game().imgMATCH(down).Visible()) << "card " << down;
+        EXPECT_TRUE(game().picCARD(down).Enabled()) << "card " << down;
+    }
     EXPECT_EQ(game().Clicks(), 0);
-    EXPECT_EQ(game().PairsFound(), 1) << "the count of pairs is kept";
+    EXPECT_EQ(game().PairsFound(), 2);
+
+    // The game goes on as usual: the play-again box comes only with all six pairs face up.
+    for (std::size_t p = 2; p + 1 < kFirstDealPairs.size(); ++p)
+        FindPair(kFirstDealPairs[p].first, kFirstDealPairs[p].second);
+    AnswerRightBox();
+    OnNextModal([&](qby::Form&) {
+        for (int i = 0; i < 12; ++i) ExpectFound(i);
+        Click(frmMSGPLYAG->btnpNO);
+    });
+    TurnCard(5);
+    TurnCard(8);
+    ExpectBackAtTheMenu(game());
+    EXPECT_EQ(PendingModalActions(), 0u);
 }
 
 }  // namespace

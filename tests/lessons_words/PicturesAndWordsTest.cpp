@@ -166,6 +166,50 @@ TEST_F(PicturesAndWords, TenthWrongLetterLosesTheWordEvenWithOneLetterMissing)
     EXPECT_EQ(Game().picSCALE.BackColor(), 0xFF00u);
 }
 
+TEST_F(PicturesAndWords, ClicksDuringABoxsSoundGiveOneBoxPerWordAndSkipNoWord)
+{
+    OpenWithWord("Ice");
+    for (char letter : {'I', 'C', 'B', 'D', 'F', 'G', 'H', 'J', 'K', 'L'}) ClickLetter(letter);
+    TakeSounds();
+    AnswerBoxes();
+
+    // The tenth wrong letter, with a letter waiting behind it; more letters and New while the
+    // wrong box's sound plays.
+    QueueWord("Zebra");
+    WhileSoundPlays(1, [] {
+        QueueClick(Letter('Q'));
+        QueueClick(Game().btnpNEW);
+    });
+    QueueClick(Letter('M'));
+    QueueClick(Letter('P'));
+    qby::test::ProcessEvents();
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"LOOSE", "up:frmMSGWRONG", "text:The word was Ice"}));
+    EXPECT_EQ(strCurrentWord, "Zebra") << "the next word is not skipped";
+    EXPECT_EQ(Hidden(), "*****");
+    EXPECT_TRUE(AllLettersEnabled()) << "no letter of the new word was played";
+    EXPECT_EQ(UncoveredTenths(), 0);
+
+    // The last letter of Zebra, with a letter waiting behind it; a letter and Close while the
+    // right box's sound plays. OK goes at once, before the word is due: the word found is
+    // spoken as the box closes, not the next one.
+    for (char letter : {'Z', 'E', 'B', 'R'}) ClickLetter(letter);
+    TakeLog();
+    QueueWord("Yacht");
+    WhileSoundPlays(1, [] {
+        QueueClick(Letter('Y'));
+        QueueClick(Game().btnpEXIT);
+    });
+    QueueClick(Letter('A'));
+    QueueClick(Letter('X'));
+    qby::test::ProcessEvents();
+    qby::TestClock::Advance(1000);
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"WIN", "up:frmMSGCRECT", "text:The word was Zebra", "ZEBRA"}));
+    ASSERT_TRUE(Game().IsLoaded());
+    EXPECT_EQ(strCurrentWord, "Yacht");
+    EXPECT_EQ(Hidden(), "*****");
+    EXPECT_TRUE(AllLettersEnabled());
+}
+
 TEST_F(PicturesAndWords, DrawnLinesComeBackOnlyOnceEveryLineHasComeUp)
 {
     ReplaceTable("US_PICANDWORDS", {"Cat", "Dog", "Fish"});

@@ -163,6 +163,49 @@ TEST_F(WordsLesson, RightAnswerShowsTheBoxAndSpeaksTheWord200msIntoIt)
     EXPECT_TRUE(SamePicture(Lesson().picMAINWINDOW.Picture(), ResourcePicture(WordKey(Asked()), "CUSTOM")));
 }
 
+TEST_F(WordsLesson, ClicksDuringTheRightAnswersSoundGiveOneBoxAndOneStepOfTheRun)
+{
+    OpenAnimalsAskingDolphin();
+    auto& right = Lesson().btnpPICWORD1(3);
+    AnswerBoxes();  // OK at once, before the word is due
+
+    // The right word clicked twice, with Close waiting behind; the right word again, Next and
+    // Close while the reward sound plays.
+    WhileSoundPlays(1, [&] {
+        QueueClick(right);
+        QueueClick(Lesson().btnpNEXT);
+        QueueClick(Lesson().btnpEXIT);
+    });
+    QueueClick(right);
+    QueueClick(right);
+    QueueClick(Lesson().btnpEXIT);
+    qby::test::ProcessEvents();
+    qby::TestClock::Advance(1000);
+    qby::test::ProcessEvents();
+
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"WIN", "up:frmMSGCRECT", "text:You found Dolphin", "DOLPHIN"}))
+        << "one box, and the word found spoken once as it closes";
+    EXPECT_EQ(RunTip(), "1/10");
+    EXPECT_EQ(BlueTenths(), 1);
+    ASSERT_TRUE(Lesson().IsLoaded());
+    EXPECT_TRUE(qby::test::IsShownOnScreen(Lesson()));
+    EXPECT_FALSE(frmLESSWRDM->IsLoaded());
+    EXPECT_NE(Asked(), "Dolphin");
+    EXPECT_EQ(TimesOnButtons(Asked()), 1);
+
+    // Close ends in the words menu with no box over it, and another subject opens afresh.
+    Click(Lesson().btnpEXIT);
+    qby::test::ProcessEvents();
+    qby::TestClock::Advance(1000);
+    EXPECT_TRUE(TakeLog().empty());
+    EXPECT_FALSE(Lesson().IsLoaded());
+    EXPECT_TRUE(qby::test::IsShownOnScreen(*frmLESSWRDM));
+    OpenSubject(4);
+    EXPECT_EQ(Lesson().lblWORDS(0).Caption(), "Words - Musical");
+    EXPECT_NE(std::find(kMusical.begin(), kMusical.end(), Asked()), kMusical.end()) << Asked();
+    EXPECT_EQ(RunTip(), "1/10");
+}
+
 TEST_F(WordsLesson, TenthRightAnswerInARowEarnsTheWellDoneBoxAndRestartsTheRun)
 {
     StartWithNoRun();
