@@ -192,7 +192,7 @@ void frmLESSPAIR_Form::picCARD_Click(int Index)
             break;
         }
     }
-    // Nothing to judge when the game went or was dealt anew while the click sounded.
+    // Nothing to judge when the game ended while the click sounded.
     if (second < 0) return;
 
     strFoundWord = imgMATCH(second).Tag();
