@@ -180,10 +180,4 @@ public:
     void raiseDblClick() override;
 };
 
-// Converts Qt's buttons and modifiers to the runtime's bits.
-int ButtonBits(Qt::MouseButtons buttons);
-int ButtonOf(Qt::MouseButton button);
-int ShiftBits(Qt::KeyboardModifiers modifiers);
-int KeyCodeOf(const QKeyEvent* event);
-
 }  // namespace qby::detail

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/DrawingSurface.h"
 #include "platform/forms/Picture.h"
-#include "platform/forms/Surface.h"
 #include "platform/forms/Types.h"
+#include "platform/forms/VisualControl.h"
 
 #include <optional>
 #include <string>

@@ -66,8 +66,8 @@
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/DrawingSurface.h"
 #include "platform/forms/Picture.h"
-#include "platform/forms/Surface.h"
 #include "platform/forms/Types.h"
 
 #include <cstdint>

@@ -140,6 +140,12 @@ public:
 
 class ControlWidget;
 
+// Converts Qt's buttons and modifiers to the runtime's bits.
+int ButtonBits(Qt::MouseButtons buttons);
+int ButtonOf(Qt::MouseButton button);
+int ShiftBits(Qt::KeyboardModifiers modifiers);
+int KeyCodeOf(const QKeyEvent* event);
+
 // Tells presses, double clicks and clicks apart the way the program expects: the second press
 // of a double click raises DblClick instead of MouseDown, and a left release over the control
 // after a left press on it raises Click (not after a double click).

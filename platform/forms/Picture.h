@@ -67,6 +67,8 @@ private:
     std::shared_ptr<const Data> data_;
 };
 
+using StdPicture = Picture;  // the type's name where a member called Picture hides it
+
 // Pictures named in window layouts ("stored with the window's design") are found by name
 // through a loader that the resource store installs. Without a loader, or for an unknown
 // name, DesignPicture gives an empty picture.

@@ -34,10 +34,11 @@
 #pragma once
 
 #include "platform/forms/Control.h"
+#include "platform/forms/DrawingSurface.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
-#include "platform/forms/Surface.h"
 #include "platform/forms/Types.h"
+#include "platform/forms/VisualControl.h"
 
 #include <cstdint>
 #include <functional>
