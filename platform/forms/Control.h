@@ -23,6 +23,7 @@ class Design;
 
 namespace detail {
 class ControlImpl;
+class DesignContext;
 class Runtime;
 // True when events of this control may run now: its window is loaded and being used (not
 // being built from its design), and the program is not ending.
@@ -73,6 +74,10 @@ protected:
 
 private:
     friend class detail::Runtime;
+    // Creates the loaded part with the kind's default design properties, for a control that
+    // its host's layout does not mention. Each kind overrides it.
+    virtual void buildDefault(detail::DesignContext& context) { (void)context; }
+
     ControlHost* host_ = nullptr;
     std::string name_;
     int index_ = -1;

@@ -58,6 +58,12 @@ public:
     MouseEvent MouseMove{this};
     MouseEvent MouseUp{this};
     Event<> Change{this};
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A picture box: a window with a drawing surface that can hold other controls.
@@ -105,6 +111,10 @@ public:
     Event<> Resize{this};
 
 private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
     detail::SurfaceImpl* drawingSurface() override;
 };
 
@@ -137,6 +147,12 @@ public:
     MouseEvent MouseDown{this};
     MouseEvent MouseMove{this};
     MouseEvent MouseUp{this};
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A timer: raises Tick (the Timer event) every Interval milliseconds while Enabled and its form
@@ -159,6 +175,12 @@ public:
     void Interval(int milliseconds);
 
     Event<> Tick{this};  // the Timer event
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A list box; mostly used hidden, as a work list of strings.
@@ -190,6 +212,12 @@ public:
     std::string Text();  // the selected item
 
     Event<> Click{this};
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A rectangle, square, oval or circle; windowless, takes no input.
@@ -242,6 +270,12 @@ public:
     OLE_COLOR FillColor();
     void FillColor(OLE_COLOR value);
     void ZOrder(int position = 0);
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A straight line between two points of its container; windowless, takes no input.
@@ -273,6 +307,12 @@ public:
     void BorderColor(OLE_COLOR value);
     int BorderWidth();
     void BorderWidth(int value);
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // A frame: a container with an etched border and an optional caption.
@@ -300,6 +340,12 @@ public:
     MouseEvent MouseDown{this};
     MouseEvent MouseMove{this};
     MouseEvent MouseUp{this};
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 // Shows a file (a picture; GIF animations play) given by its path, like a browser pane.
@@ -320,6 +366,12 @@ public:
     std::string LocationURL();  // the path last navigated to
     // True while the file shown could be read as a picture.
     bool ShowsPicture();
+
+private:
+    friend class Design;
+    // Creates the loaded part from the design properties (Design::Add).
+    void build(detail::DesignContext& context, const Props& props);
+    void buildDefault(detail::DesignContext& context) override { build(context, {}); }
 };
 
 }  // namespace qby

@@ -188,29 +188,7 @@ void AddUserControl(DesignContext& context, UserControl& control, const UserCont
 
 void CreateDefaultImpl(DesignContext& context, Control& control)
 {
-    Design design(context);
-    if (auto* c = dynamic_cast<Label*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<PictureBox*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<Image*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<Timer*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<ListBox*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<Shape*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<Line*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<Frame*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<WebBrowser*>(&control))
-        design.Add(*c);
-    else if (auto* c = dynamic_cast<UserControl*>(&control))
-        AddUserControl(context, *c, {}, nullptr);
-    else if (auto* c = dynamic_cast<ExternalControl*>(&control))
-        design.Add(*c, std::string());
+    Runtime::buildDefault(control, context);
 }
 
 }  // namespace detail
@@ -347,13 +325,11 @@ void Design::Surface(const UserControl::SurfaceProps& p)
                                p.Height ? *p.Height : impl->height);
 }
 
-Label& Design::Add(Label& control, const Label::Props& p)
+void Label::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<LabelImpl>(&control, context_.live,
-                                                             ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<LabelImpl>(this, context.live,
+                                                             ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Caption)
         impl->caption = *p.Caption;
@@ -367,16 +343,13 @@ Label& Design::Add(Label& control, const Label::Props& p)
         impl->backStyle = *p.BackStyle;
     finish(*impl);
     impl->fitToText();
-    return control;
 }
 
-PictureBox& Design::Add(PictureBox& control, const PictureBox::Props& p)
+void PictureBox::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<PictureBoxImpl>(&control, context_.live,
-                                                                  ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<PictureBoxImpl>(this, context.live,
+                                                                  ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Picture)
         impl->surface->picture = *p.Picture;
@@ -393,30 +366,24 @@ PictureBox& Design::Add(PictureBox& control, const PictureBox::Props& p)
     finish(*impl);
     if (impl->autoSize)
         impl->fitToPicture();
-    return control;
 }
 
-Image& Design::Add(Image& control, const Image::Props& p)
+void Image::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<ImageImpl>(&control, context_.live,
-                                                             ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<ImageImpl>(this, context.live,
+                                                             ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Stretch)
         impl->stretch = *p.Stretch;
     finish(*impl);
     if (p.Picture)
         impl->setPicture(*p.Picture);
-    return control;
 }
 
-Timer& Design::Add(Timer& control, const Timer::Props& p)
+void Timer::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<TimerImpl>(&control, context_.live), control);
+    auto* impl = adopt(context, std::make_unique<TimerImpl>(this, context.live), *this);
     if (p.Enabled)
         impl->enabled = *p.Enabled;
     if (p.Interval)
@@ -424,30 +391,24 @@ Timer& Design::Add(Timer& control, const Timer::Props& p)
     if (p.Tag)
         impl->tag = *p.Tag;
     impl->restart();
-    return control;
 }
 
-ListBox& Design::Add(ListBox& control, const ListBox::Props& p)
+void ListBox::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<ListBoxImpl>(&control, context_.live,
-                                                               ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<ListBoxImpl>(this, context.live,
+                                                               ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Sorted)
         impl->sorted = *p.Sorted;
     finish(*impl);
-    return control;
 }
 
-Shape& Design::Add(Shape& control, const Shape::Props& p)
+void Shape::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<ShapeImpl>(&control, context_.live,
-                                                             ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<ShapeImpl>(this, context.live,
+                                                             ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Shape)
         impl->shape = *p.Shape;
@@ -464,16 +425,13 @@ Shape& Design::Add(Shape& control, const Shape::Props& p)
     if (p.FillColor)
         impl->fillColor = *p.FillColor;
     finish(*impl);
-    return control;
 }
 
-Line& Design::Add(Line& control, const Line::Props& p)
+void Line::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<LineImpl>(&control, context_.live,
-                                                            ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<LineImpl>(this, context.live,
+                                                            ContainerOf(context, p.Container)),
+                       *this);
     const double ux = impl->container->unitTwipsX();
     const double uy = impl->container->unitTwipsY();
     if (p.X1)
@@ -494,35 +452,38 @@ Line& Design::Add(Line& control, const Line::Props& p)
         impl->borderWidth = std::max(1, *p.BorderWidth);
     finish(*impl);
     impl->placeWidget();
-    return control;
 }
 
-Frame& Design::Add(Frame& control, const Frame::Props& p)
+void Frame::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<FrameImpl>(&control, context_.live,
-                                                             ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<FrameImpl>(this, context.live,
+                                                             ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     if (p.Caption)
         impl->caption = *p.Caption;
     if (p.BorderStyle)
         impl->borderStyle = *p.BorderStyle;
     finish(*impl);
-    return control;
 }
 
-WebBrowser& Design::Add(WebBrowser& control, const WebBrowser::Props& p)
+void WebBrowser::build(DesignContext& context, const Props& p)
 {
-    if (Runtime::implOf(control) != nullptr)
-        return control;
-    auto* impl = adopt(context_, std::make_unique<WebBrowserImpl>(&control, context_.live,
-                                                                  ContainerOf(context_, p.Container)),
-                       control);
+    auto* impl = adopt(context, std::make_unique<WebBrowserImpl>(this, context.live,
+                                                                  ContainerOf(context, p.Container)),
+                       *this);
     applyCommon(*impl, p);
     finish(*impl);
-    return control;
+}
+
+void UserControl::buildDefault(DesignContext& context)
+{
+    AddUserControl(context, *this, {}, nullptr);
+}
+
+void ExternalControl::buildDefault(DesignContext& context)
+{
+    Design(context).Add(*this, std::string());
 }
 
 void Design::addUserControl(UserControl& control, const UserControl::Props& props,

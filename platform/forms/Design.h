@@ -57,15 +57,16 @@ public:
     // User controls: the design properties of the control's own surface.
     void Surface(const UserControl::SurfaceProps& props);
 
-    Label& Add(Label& control, const Label::Props& props = {});
-    PictureBox& Add(PictureBox& control, const PictureBox::Props& props = {});
-    Image& Add(Image& control, const Image::Props& props = {});
-    Timer& Add(Timer& control, const Timer::Props& props = {});
-    ListBox& Add(ListBox& control, const ListBox::Props& props = {});
-    Shape& Add(Shape& control, const Shape::Props& props = {});
-    Line& Add(Line& control, const Line::Props& props = {});
-    Frame& Add(Frame& control, const Frame::Props& props = {});
-    WebBrowser& Add(WebBrowser& control, const WebBrowser::Props& props = {});
+    // A standard control (Label, PictureBox, Timer...) with its design properties. A control
+    // that already has its loaded part keeps it.
+    template <class C>
+        requires(!std::derived_from<C, UserControl>) && requires { typename C::Props; }
+    C& Add(C& control, const typename C::Props& props = {})
+    {
+        if (!control.IsLive())
+            control.build(context_, props);
+        return control;
+    }
 
     // A user control; with stored properties it gets UserControl_ReadProperties, without them
     // UserControl_InitProperties.

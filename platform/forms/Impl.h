@@ -323,6 +323,7 @@ public:
     static ControlImpl* implOf(const Control& control) { return control.impl_; }
     static std::vector<Control*>& controls(ControlHost& host) { return host.controls_; }
     static void layout(ControlHost& host, Design& design) { host.Layout(design); }
+    static void buildDefault(Control& control, DesignContext& context) { control.buildDefault(context); }
     static void site(UserControl& control, ControlHost* host, const std::string& name, int index);
     static std::unique_ptr<UserControl>& externalObject(ExternalControl& control) { return control.object_; }
 

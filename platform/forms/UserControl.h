@@ -171,6 +171,7 @@ protected:
 
 private:
     friend class detail::Runtime;
+    void buildDefault(detail::DesignContext& context) override;
     detail::SurfaceImpl* drawingSurface() override;
 };
 
@@ -187,6 +188,7 @@ public:
 
 private:
     friend class detail::Runtime;
+    void buildDefault(detail::DesignContext& context) override;
     std::unique_ptr<UserControl> object_;
 };
 
