@@ -1,7 +1,6 @@
-// DrawingSurface: the public members, and the drawing surface of forms, picture boxes and user
-// controls (background, picture, what DrawLine and Print drew).
+// DrawingSurface: the public members, the drawing surface of forms, picture boxes and user
+// controls (background, picture, what DrawLine and Print drew), and the controls that have one.
 #include "platform/forms/DrawingSurface.h"
-#include "platform/forms/ControlKinds.h"
 #include "platform/forms/Impl.h"
 
 #include <QFontMetrics>
@@ -31,8 +30,8 @@ void DrawingSurface::Picture(const StdPicture& value)
     detail::SurfaceImpl* s = drawingSurface();
     if (s == nullptr)
         return;
-    if (auto* box = dynamic_cast<detail::PictureBoxImpl*>(s->owner)) {
-        box->setPicture(value);
+    if (s->owner != nullptr) {
+        s->owner->setPicture(value);
         return;
     }
     s->picture = value;
@@ -363,6 +362,108 @@ void SurfaceImpl::update()
 {
     if (!widget.isNull())
         widget->update();
+}
+
+void PaintBorder(QPainter& painter, const QRect& area, int pixels)
+{
+    if (pixels <= 0 || area.width() <= 0 || area.height() <= 0)
+        return;
+    if (pixels == 1) {
+        painter.setPen(ToQColor(vbWindowFrame));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const QColor shadow = ToQColor(vbButtonShadow);
+    const QColor dark = ToQColor(vb3DDKShadow);
+    const QColor light = ToQColor(vb3DLight);
+    const QColor highlight = ToQColor(vb3DHighlight);
+    const QRect r = area.adjusted(0, 0, -1, -1);
+    painter.setPen(shadow);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(highlight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    const QRect inner = r.adjusted(1, 1, -1, -1);
+    painter.setPen(dark);
+    painter.drawLine(inner.topLeft(), inner.topRight());
+    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.setPen(light);
+    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomRight());
+}
+
+namespace {
+
+QPointF surfaceUnits(const SurfaceImpl& surface, QPointF pixels)
+{
+    return QPointF((pixels.x() - surface.origin.x()) * kTwipsPerPixel / surface.unitTwipsX(),
+                   (pixels.y() - surface.origin.y()) * kTwipsPerPixel / surface.unitTwipsY());
+}
+
+}  // namespace
+
+// ---- controls with a surface ------------------------------------------------------------
+
+SurfaceControlImpl::SurfaceControlImpl(Control* proxy, FormLive& live, ContainerNode* container, int borderStyle)
+    : VisualImpl(proxy, live, container, true), surface(std::make_unique<SurfaceImpl>(look, nullptr)),
+      borderStyle(borderStyle)
+{
+    look.back = vbButtonFace;
+    look.fore = vbButtonText;
+}
+
+int SurfaceControlImpl::borderPixels() const
+{
+    if (borderStyle != 1)
+        return 0;
+    return appearance == vbAppearanceFlat ? 1 : 2;
+}
+
+void SurfaceControlImpl::afterCreate()
+{
+    surface->widget = widget.data();
+    surface->hwnd = handle;
+    surface->owner = this;
+    updateOrigin();
+}
+
+void SurfaceControlImpl::updateOrigin()
+{
+    const int border = borderPixels();
+    surface->origin = QPoint(border, border);
+    for (VisualImpl* child : children)
+        child->applyGeometry();
+    if (widget)
+        widget->update();
+}
+
+QWidget* SurfaceControlImpl::childParent()
+{
+    return widget.data();
+}
+
+QPoint SurfaceControlImpl::clientOrigin() const
+{
+    return surface->origin;
+}
+
+void SurfaceControlImpl::paint(QPainter& painter)
+{
+    surface->paint(painter);
+    PaintBorder(painter, widget->rect(), borderPixels());
+}
+
+QPointF SurfaceControlImpl::eventUnits(QPointF pixels) const
+{
+    return surfaceUnits(*surface, pixels);
+}
+
+void SurfaceControlImpl::setPicture(const Picture& picture)
+{
+    surface->picture = picture;
+    surface->update();
 }
 
 }  // namespace qby::detail

@@ -1,7 +1,7 @@
 // The life of a form: load from its design, show (modeless, modal, inside the main frame),
 // hide, unload with its questions, destroy; and the form's window.
-#include "platform/forms/ControlKinds.h"
 #include "platform/forms/Design.h"
+#include "platform/forms/DesignContext.h"
 #include "platform/forms/Impl.h"
 #include "platform/user/WindowTable.h"
 

@@ -2,7 +2,7 @@
 // Only the platform layer includes this header.
 #pragma once
 
-#include "platform/forms/Controls.h"
+#include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
 #include "platform/forms/Types.h"
@@ -14,7 +14,6 @@
 #include <QFont>
 #include <QImage>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -69,6 +68,8 @@ struct Look {
 QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault);
 // A frame of the given width in pixels along the inside of area.
 void FillFrame(QPainter& painter, const QRect& area, int width, const QColor& color);
+// The sunken border of a 3D control (two pixels), or a one-pixel frame.
+void PaintBorder(QPainter& painter, const QRect& area, int pixels);
 
 class FormLive;
 class VisualImpl;
@@ -97,7 +98,7 @@ class SurfaceImpl {
 public:
     SurfaceImpl(Look& look, QWidget* widget) : look(look), widget(widget) {}
     Look& look;
-    class VisualImpl* owner = nullptr;  // the picture box or user control (null for a form)
+    class SurfaceControlImpl* owner = nullptr;  // the picture box or user control (null for a form)
     QPointer<QWidget> widget;  // the widget that shows the surface
     QPoint origin{0, 0};       // where the client area starts in the widget (inside a border)
     Picture picture;
@@ -301,17 +302,59 @@ public:
     bool loading = false;
 };
 
-class DesignContext {
+// The loaded part as the given kind's, or null when there is none or it is retired.
+template <class T>
+T* KindOf(ControlImpl* impl)
+{
+    auto* typed = dynamic_cast<T*>(impl);
+    return typed && !typed->retired ? typed : nullptr;
+}
+
+// A control with a drawing surface that holds other controls: picture boxes and user controls.
+class SurfaceControlImpl : public VisualImpl, public ContainerNode {
 public:
-    DesignContext(FormLive& live, ControlHost* host, ContainerNode* container)
-        : live(live), host(host), container(container)
-    {
-    }
-    FormLive& live;
-    ControlHost* host;
-    ContainerNode* container;
-    class UserControlImpl* userControl = nullptr;  // when designing a user control
-    std::vector<Control*> added;
+    SurfaceControlImpl(Control* proxy, FormLive& live, ContainerNode* container, int borderStyle);
+
+    std::unique_ptr<SurfaceImpl> surface;
+    int borderStyle;
+    int appearance = vbAppearance3D;
+
+    int borderPixels() const;
+    void afterCreate() override;
+    void updateOrigin();  // after a change of border
+    // The surface's background picture (DrawingSurface::Picture).
+    virtual void setPicture(const Picture& picture);
+    void paint(QPainter& painter) override;
+    SurfaceImpl* surfaceImpl() override { return surface.get(); }
+    QPointF eventUnits(QPointF pixels) const override;
+
+    QWidget* childParent() override;
+    QPoint clientOrigin() const override;
+    int containerScaleMode() const override { return surface->scaleMode; }
+    VisualImpl* asControl() override { return this; }
+};
+
+// The loaded part of a user control: its surface and the state of its own events.
+class UserControlImpl : public SurfaceControlImpl {
+public:
+    UserControlImpl(UserControl* proxy, FormLive& live, ContainerNode* container);
+    UserControl* control() const { return static_cast<UserControl*>(proxy); }
+
+    bool invisibleAtRuntime = false;
+    std::vector<std::string> propertyChanged;
+    int resizeDepth = 0;
+    // False until UserControl_Initialize has run: sizes given by the control's own design come
+    // before its constituents exist and raise no UserControl_Resize.
+    bool initialized = false;
+
+    void sizeChanged(bool byDesignOrCode) override;
+    bool hiddenAtRunTime() const override { return invisibleAtRuntime && live.userMode; }
+
+    void raiseMouseDown(int b, int s, float x, float y) override;
+    void raiseMouseMove(int b, int s, float x, float y) override;
+    void raiseMouseUp(int b, int s, float x, float y) override;
+    void raiseClick() override;
+    void raiseDblClick() override;
 };
 
 // Access to private parts of the public classes.
@@ -355,13 +398,6 @@ public:
     static void ucClick(UserControl& control, bool doubleClick);
 };
 
-// Creates the loaded part of a control of the given kind (by its type) at the end of a
-// layout, for controls the layout did not mention.
-void CreateDefaultImpl(DesignContext& context, Control& control);
-void AddUserControl(DesignContext& context, UserControl& control, const UserControl::Props& props,
-                    const PropertyBag* stored);
-ContainerNode* ContainerOf(DesignContext& context, const ContainerRef& ref);
-
 // The runtime's process state.
 bool Ending();
 void SetEnding(bool value);
@@ -373,26 +409,6 @@ void RegisterForm(Form* form);
 void UnregisterForm(Form* form);
 MDIForm* TheMdiForm();
 extern std::function<void(Form&)> g_modalHook;
-
-// Timers.
-class TimerImpl : public ControlImpl {
-public:
-    TimerImpl(Control* proxy, FormLive& live);
-    ~TimerImpl() override;
-    bool enabled = true;
-    int interval = 0;
-    void restart();  // stops and, when enabled with an interval, starts the full interval
-    void stop();
-    void retire() override;
-    void fire();
-    // On the test clock.
-    std::int64_t due = 0;
-    std::uint64_t order = 0;
-    bool onTestClock = false;
-    std::unique_ptr<QTimer> realTimer;
-};
-void ClockSchedule(TimerImpl* timer);
-void ClockCancel(TimerImpl* timer);
 
 }  // namespace detail
 }  // namespace qby

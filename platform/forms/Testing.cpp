@@ -1,7 +1,6 @@
 // Test helpers: input through the window system, pictures of windows, window state.
-#include "platform/forms/Testing.h"
-#include "platform/forms/ControlKinds.h"
 #include "platform/forms/Impl.h"
+#include "platform/forms/Testing.h"
 
 #include <QApplication>
 #include <QCoreApplication>

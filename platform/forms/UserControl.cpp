@@ -1,18 +1,122 @@
-// User controls, controls made by class id, and property bags.
+// User controls and controls made by class id: their members, their loaded part, how a design
+// builds them, and the table of classes by id.
 #include "platform/forms/UserControl.h"
-#include "platform/forms/ControlKinds.h"
+#include "platform/forms/Design.h"
+#include "platform/forms/DesignContext.h"
 #include "platform/forms/Impl.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <cstdio>
-#include <limits>
+#include <map>
 
 namespace qby {
 
+namespace detail {
+
+namespace {
+
+std::map<std::string, UserControlFactory>& classRegistry()
+{
+    static auto& registry = *new std::map<std::string, UserControlFactory>;
+    return registry;
+}
+
+UserControlResolver& classResolver()
+{
+    static UserControlResolver& resolver = *new UserControlResolver;
+    return resolver;
+}
+
+std::string lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::unique_ptr<UserControl> createByClassId(const std::string& classId)
+{
+    std::unique_ptr<UserControl> made;
+    RunHandler([&] {
+        auto& registry = classRegistry();
+        if (auto found = registry.find(lowered(classId)); found != registry.end() && found->second)
+            made = found->second();
+        else if (classResolver())
+            made = classResolver()(classId);
+    });
+    return made;
+}
+
+}  // namespace
+
+UserControlImpl::UserControlImpl(UserControl* proxy, FormLive& live, ContainerNode* container)
+    : SurfaceControlImpl(proxy, live, container, 0)
+{
+    width = 2400;
+    height = 1800;
+}
+
+void UserControlImpl::sizeChanged(bool)
+{
+    // UserControl_Resize may size the control again; a few nested rounds settle it.
+    if (!initialized || resizeDepth >= 8)
+        return;
+    ++resizeDepth;
+    Runtime::ucResize(*control());
+    --resizeDepth;
+}
+
+void UserControlImpl::raiseMouseDown(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 0, b, s, x, y); }
+void UserControlImpl::raiseMouseMove(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 1, b, s, x, y); }
+void UserControlImpl::raiseMouseUp(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 2, b, s, x, y); }
+void UserControlImpl::raiseClick() { Runtime::ucClick(*control(), false); }
+void UserControlImpl::raiseDblClick() { Runtime::ucClick(*control(), true); }
+
+void AddUserControl(DesignContext& context, UserControl& control, const UserControl::Props& props,
+                    const PropertyBag* stored)
+{
+    if (Runtime::implOf(control) != nullptr)
+        return;
+    ContainerNode* node = ContainerOf(context, props.Container);
+    UserControlImpl* impl =
+        Adopt(context, std::make_unique<UserControlImpl>(&control, context.live, node), control);
+    Finish(*impl);
+
+    DesignContext inner(context.live, &control, impl);
+    inner.userControl = impl;
+    {
+        Design design(inner);
+        RunHandler([&] { Runtime::layout(control, design); });
+    }
+    const std::vector<Control*> constituents = Runtime::controls(control);
+    for (Control* constituent : constituents) {
+        if (Runtime::implOf(*constituent) == nullptr)
+            CreateDefaultImpl(inner, *constituent);
+    }
+    if (Runtime::implOf(control) != impl)
+        return;
+
+    impl->initialized = true;
+    Runtime::ucInitialize(control);
+    impl->setUnitGeometry(props.Left, props.Top, props.Width, props.Height);
+    if (props.Visible)
+        impl->setVisible(*props.Visible);
+    if (props.Tag)
+        impl->tag = *props.Tag;
+    if (stored != nullptr) {
+        PropertyBag bag = *stored;
+        Runtime::ucReadProperties(control, bag);
+    } else {
+        Runtime::ucInitProperties(control);
+    }
+    Runtime::ucResize(control);
+}
+
+}  // namespace detail
+
 using detail::DispatchScope;
 using detail::Runtime;
+using namespace detail;
 
 namespace {
 
@@ -22,181 +126,7 @@ detail::UserControlImpl* ucImpl(detail::ControlImpl* impl)
     return uc && !uc->retired ? uc : nullptr;
 }
 
-bool sameName(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-
-std::optional<double> parseNumber(const std::string& text)
-{
-    std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string::npos)
-        return std::nullopt;
-    std::size_t end = text.find_last_not_of(" \t");
-    const std::string trimmed = text.substr(start, end - start + 1);
-    try {
-        std::size_t used = 0;
-        const double value = std::stod(trimmed, &used);
-        if (used != trimmed.size() || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    } catch (...) {
-        return std::nullopt;
-    }
-}
-
-// Whole numbers the way an assignment to a Long rounds them: halves to even.
-std::optional<std::int32_t> toLong(double value)
-{
-    if (!std::isfinite(value))
-        return std::nullopt;
-    const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<std::int32_t>::min() || rounded > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(rounded);
-}
-
 }  // namespace
-
-// ---- PropertyValue ----------------------------------------------------------------------
-
-std::optional<bool> PropertyValue::AsBoolean() const
-{
-    if (std::holds_alternative<std::monostate>(value_))
-        return false;
-    if (auto* b = std::get_if<bool>(&value_))
-        return *b;
-    if (auto* l = std::get_if<std::int32_t>(&value_))
-        return *l != 0;
-    if (auto* d = std::get_if<double>(&value_))
-        return *d != 0.0;
-    if (auto* s = std::get_if<std::string>(&value_)) {
-        if (sameName(*s, "True"))
-            return true;
-        if (sameName(*s, "False"))
-            return false;
-        if (auto number = parseNumber(*s))
-            return *number != 0.0;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::int32_t> PropertyValue::AsLong() const
-{
-    if (std::holds_alternative<std::monostate>(value_))
-        return 0;
-    if (auto* b = std::get_if<bool>(&value_))
-        return *b ? -1 : 0;
-    if (auto* l = std::get_if<std::int32_t>(&value_))
-        return *l;
-    if (auto* d = std::get_if<double>(&value_))
-        return toLong(*d);
-    if (auto* s = std::get_if<std::string>(&value_)) {
-        if (auto number = parseNumber(*s))
-            return toLong(*number);
-    }
-    return std::nullopt;
-}
-
-std::optional<double> PropertyValue::AsDouble() const
-{
-    if (std::holds_alternative<std::monostate>(value_))
-        return 0.0;
-    if (auto* b = std::get_if<bool>(&value_))
-        return *b ? -1.0 : 0.0;
-    if (auto* l = std::get_if<std::int32_t>(&value_))
-        return static_cast<double>(*l);
-    if (auto* d = std::get_if<double>(&value_))
-        return *d;
-    if (auto* s = std::get_if<std::string>(&value_))
-        return parseNumber(*s);
-    return std::nullopt;
-}
-
-std::optional<std::string> PropertyValue::AsString() const
-{
-    if (std::holds_alternative<std::monostate>(value_))
-        return std::string();
-    if (auto* b = std::get_if<bool>(&value_))
-        return std::string(*b ? "True" : "False");
-    if (auto* l = std::get_if<std::int32_t>(&value_))
-        return std::to_string(*l);
-    if (auto* d = std::get_if<double>(&value_)) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.15g", *d);
-        return std::string(buffer);
-    }
-    if (auto* s = std::get_if<std::string>(&value_))
-        return *s;
-    return std::nullopt;
-}
-
-std::optional<Picture> PropertyValue::AsPicture() const
-{
-    if (std::holds_alternative<std::monostate>(value_))
-        return Picture();
-    if (auto* p = std::get_if<Picture>(&value_))
-        return *p;
-    return std::nullopt;
-}
-
-bool PropertyValue::operator==(const PropertyValue& other) const
-{
-    if (value_.index() != other.value_.index())
-        return false;
-    if (auto* p = std::get_if<Picture>(&value_))
-        return p->Handle() == std::get<Picture>(other.value_).Handle();
-    return value_ == other.value_;
-}
-
-// ---- PropertyBag ------------------------------------------------------------------------
-
-PropertyBag::PropertyBag(std::initializer_list<std::pair<std::string, PropertyValue>> entries)
-{
-    for (const auto& entry : entries)
-        WriteProperty(entry.first, entry.second, PropertyValue());
-}
-
-PropertyValue PropertyBag::ReadProperty(const std::string& name, PropertyValue defaultValue) const
-{
-    for (const auto& entry : entries_) {
-        if (sameName(entry.first, name))
-            return entry.second;
-    }
-    return defaultValue;
-}
-
-void PropertyBag::WriteProperty(const std::string& name, PropertyValue value, PropertyValue defaultValue)
-{
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [&](const auto& entry) { return sameName(entry.first, name); });
-    if (value == defaultValue) {
-        if (found != entries_.end())
-            entries_.erase(found);
-        return;
-    }
-    if (found != entries_.end())
-        found->second = std::move(value);
-    else
-        entries_.emplace_back(name, std::move(value));
-}
-
-bool PropertyBag::Contains(const std::string& name) const
-{
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [&](const auto& entry) { return sameName(entry.first, name); });
-}
-
-std::vector<std::string> PropertyBag::Names() const
-{
-    std::vector<std::string> names;
-    for (const auto& entry : entries_)
-        names.push_back(entry.first);
-    return names;
-}
 
 // ---- UserControl ------------------------------------------------------------------------
 
@@ -344,6 +274,112 @@ UserControl* ExternalControl::Object()
     DispatchScope scope;
     impl();
     return IsLive() ? object_.get() : nullptr;
+}
+
+// ---- building from a design ------------------------------------------------------------
+
+void Design::Surface(const UserControl::SurfaceProps& p)
+{
+    UserControlImpl* impl = context_.userControl;
+    if (impl == nullptr)
+        return;
+    if (p.BackColor)
+        impl->look.back = *p.BackColor;
+    if (p.ForeColor)
+        impl->look.fore = *p.ForeColor;
+    if (p.Picture)
+        impl->surface->picture = *p.Picture;
+    if (p.ScaleMode)
+        impl->surface->scaleMode = *p.ScaleMode;
+    if (p.AutoRedraw)
+        impl->surface->autoRedraw = *p.AutoRedraw;
+    if (p.BorderStyle)
+        impl->borderStyle = *p.BorderStyle;
+    if (p.Appearance)
+        impl->appearance = *p.Appearance;
+    if (p.FontName)
+        impl->look.font.name = *p.FontName;
+    if (p.FontSize)
+        impl->look.font.size = *p.FontSize;
+    if (p.FontBold)
+        impl->look.font.bold = *p.FontBold;
+    if (p.MousePointer)
+        impl->look.mousePointer = *p.MousePointer;
+    if (p.MouseIcon)
+        impl->look.mouseIcon = *p.MouseIcon;
+    if (p.InvisibleAtRuntime) {
+        impl->invisibleAtRuntime = *p.InvisibleAtRuntime;
+        impl->setVisible(impl->visible);
+    }
+    impl->applyCursor();
+    impl->updateOrigin();
+    if (p.Width || p.Height)
+        impl->setGeometryTwips(impl->left, impl->top, p.Width ? *p.Width : impl->width,
+                               p.Height ? *p.Height : impl->height);
+}
+
+void UserControl::buildDefault(DesignContext& context)
+{
+    AddUserControl(context, *this, {}, nullptr);
+}
+
+void ExternalControl::buildDefault(DesignContext& context)
+{
+    Design(context).Add(*this, std::string());
+}
+
+void Design::addUserControl(UserControl& control, const UserControl::Props& props,
+                            const PropertyBag* stored)
+{
+    context_.added.push_back(&control);
+    AddUserControl(context_, control, props, stored);
+}
+
+ExternalControl& Design::Add(ExternalControl& control, const std::string& classId,
+                             const UserControl::Props& props)
+{
+    return Add(control, classId, props, PropertyBag());
+}
+
+ExternalControl& Design::Add(ExternalControl& control, const std::string& classId,
+                             const UserControl::Props& props, const PropertyBag& stored)
+{
+    if (Runtime::implOf(control) != nullptr)
+        return control;
+    std::unique_ptr<UserControl> object = classId.empty() ? nullptr : createByClassId(classId);
+    if (!object) {
+        // The class could not be made: the window loads without it.
+        auto* impl = Adopt(context_, std::make_unique<VisualImpl>(&control, context_.live,
+                                                                  ContainerOf(context_, props.Container), false),
+                           control);
+        impl->visible = false;
+        Finish(*impl);
+        return control;
+    }
+    UserControl& made = *object;
+    Runtime::site(made, context_.host, control.Name(), control.Index());
+    Runtime::externalObject(control) = std::move(object);
+    context_.live.external.push_back(&control);
+    context_.added.push_back(&control);
+    const bool hasStored = !stored.Names().empty();
+    AddUserControl(context_, made, props, hasStored ? &stored : nullptr);
+    Runtime::bind(control, Runtime::implOf(made));
+    return control;
+}
+
+void RegisterUserControlClass(const std::string& classId, UserControlFactory factory)
+{
+    classRegistry()[lowered(classId)] = std::move(factory);
+}
+
+void UnregisterUserControlClass(const std::string& classId)
+{
+    classRegistry().erase(lowered(classId));
+}
+
+void SetUserControlResolver(UserControlResolver resolver)
+{
+    classResolver() = std::move(resolver);
 }
 
 }  // namespace qby

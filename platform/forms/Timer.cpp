@@ -1,6 +1,11 @@
-// Timers, on the real clock or on the test clock.
-#include "platform/forms/TestClock.h"
+// Timer: its members, its loaded part and how a design builds it; timers run on the real clock
+// or on the test clock.
+#include "platform/forms/Timer.h"
+#include "platform/forms/DesignContext.h"
 #include "platform/forms/Impl.h"
+#include "platform/forms/TestClock.h"
+
+#include <QTimer>
 
 #include <algorithm>
 #include <set>
@@ -8,6 +13,26 @@
 namespace qby {
 
 namespace detail {
+
+// The loaded part of a timer.
+class TimerImpl : public ControlImpl {
+public:
+    TimerImpl(Control* proxy, FormLive& live);
+    ~TimerImpl() override;
+    bool enabled = true;
+    int interval = 0;
+    void restart();  // stops and, when enabled with an interval, starts the full interval
+    void stop();
+    void retire() override;
+    void fire();
+    // On the test clock.
+    std::int64_t due = 0;
+    std::uint64_t order = 0;
+    bool onTestClock = false;
+    std::unique_ptr<QTimer> realTimer;
+};
+void ClockSchedule(TimerImpl* timer);
+void ClockCancel(TimerImpl* timer);
 
 namespace {
 
@@ -98,6 +123,56 @@ void TimerImpl::fire()
 }
 
 }  // namespace detail
+
+using detail::DispatchScope;
+
+Timer::Timer(ControlHost* host, std::string name, int index) : Control(host, std::move(name), index) {}
+
+bool Timer::Enabled()
+{
+    DispatchScope scope;
+    auto* t = detail::KindOf<detail::TimerImpl>(impl());
+    return t ? t->enabled : false;
+}
+
+void Timer::Enabled(bool value)
+{
+    DispatchScope scope;
+    if (auto* t = detail::KindOf<detail::TimerImpl>(impl())) {
+        t->enabled = value;
+        t->restart();
+    }
+}
+
+int Timer::Interval()
+{
+    DispatchScope scope;
+    auto* t = detail::KindOf<detail::TimerImpl>(impl());
+    return t ? t->interval : 0;
+}
+
+void Timer::Interval(int milliseconds)
+{
+    DispatchScope scope;
+    if (auto* t = detail::KindOf<detail::TimerImpl>(impl())) {
+        t->interval = std::max(0, milliseconds);
+        t->restart();
+    }
+}
+
+void Timer::build(detail::DesignContext& context, const Props& p)
+{
+    auto* impl = detail::Adopt(context, std::make_unique<detail::TimerImpl>(this, context.live), *this);
+    if (p.Enabled)
+        impl->enabled = *p.Enabled;
+    if (p.Interval)
+        impl->interval = std::max(0, *p.Interval);
+    if (p.Tag)
+        impl->tag = *p.Tag;
+    impl->restart();
+}
+
+// ---- TestClock --------------------------------------------------------------------------
 
 using detail::clock;
 
