@@ -24,7 +24,7 @@ class Design;
 namespace detail {
 class ControlImpl;
 class DesignContext;
-class Runtime;
+class Access;
 // True when events of this control may run now: its window is loaded and being used (not
 // being built from its design), and the program is not ending.
 bool EventsAllowed(const Control* owner);
@@ -73,7 +73,7 @@ protected:
     void site(ControlHost* host, std::string name, int index);
 
 private:
-    friend class detail::Runtime;
+    friend class detail::Access;
     // Creates the loaded part with the kind's default design properties, for a control that
     // its host's layout does not mention. Each kind overrides it.
     virtual void buildDefault(detail::DesignContext& context) { (void)context; }

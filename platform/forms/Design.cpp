@@ -14,7 +14,7 @@ namespace detail {
 ContainerNode* ContainerOf(DesignContext& context, const ContainerRef& ref)
 {
     if (ref.control != nullptr) {
-        if (auto* node = dynamic_cast<ContainerNode*>(Runtime::implOf(*ref.control)))
+        if (auto* node = dynamic_cast<ContainerNode*>(Access::implOf(*ref.control)))
             return node;
     }
     return context.container;
@@ -29,7 +29,7 @@ void Finish(VisualImpl& impl)
 
 void CreateDefaultImpl(DesignContext& context, Control& control)
 {
-    Runtime::buildDefault(control, context);
+    Access::buildDefault(control, context);
 }
 
 }  // namespace detail

@@ -2,6 +2,7 @@
 // built, and the steps every kind of control takes to build its loaded part.
 #pragma once
 
+#include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 
 #include <algorithm>
@@ -36,7 +37,7 @@ T* Adopt(DesignContext& context, std::unique_ptr<T> owned, Control& control)
 {
     T* impl = owned.get();
     context.live.impls.push_back(std::move(owned));
-    Runtime::bind(control, impl);
+    Access::bind(control, impl);
     context.added.push_back(&control);
     return impl;
 }

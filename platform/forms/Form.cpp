@@ -1,5 +1,7 @@
 // Members of forms and of the main frame.
 #include "platform/forms/Form.h"
+#include "platform/forms/FormLifecycle.h"
+#include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 #include "platform/user/WindowTable.h"
 
@@ -10,7 +12,8 @@ namespace qby {
 
 using detail::DispatchScope;
 using detail::FormLive;
-using detail::Runtime;
+using detail::Access;
+using detail::FormLifecycle;
 using detail::TwipsToPixels;
 using detail::kTwipsPerPixel;
 
@@ -18,8 +21,8 @@ namespace {
 
 FormLive* loaded(Form& form)
 {
-    Runtime::load(form);
-    return Runtime::live(form);
+    FormLifecycle::load(form);
+    return Access::live(form);
 }
 
 bool topLevel(const FormLive* live)
@@ -61,7 +64,7 @@ void resizeOuter(Form& form, FormLive* live, std::optional<double> left, std::op
         if (topLevel(live))
             live->queryMinMax();
     }
-    if (Runtime::live(form) == live)
+    if (Access::live(form) == live)
         live->clientSizeMaybeChanged();
 }
 
@@ -77,7 +80,7 @@ Form::~Form()
     detail::UnregisterForm(this);
     if (state_->live) {
         // The form object ends while loaded: its window goes without further handlers.
-        Runtime::destroy(*this, false);
+        FormLifecycle::destroy(*this, false);
     }
 }
 
@@ -94,12 +97,12 @@ void Form::EnsureInitialized()
 
 void Form::Load()
 {
-    Runtime::load(*this);
+    FormLifecycle::load(*this);
 }
 
 void Form::Unload()
 {
-    Runtime::unload(*this, vbFormCode);
+    FormLifecycle::unload(*this, vbFormCode);
 }
 
 bool Form::IsLoaded() const
@@ -114,12 +117,12 @@ bool Form::IsModal() const
 
 void Form::Show(int style, Form* owner)
 {
-    Runtime::show(*this, style, owner);
+    FormLifecycle::show(*this, style, owner);
 }
 
 void Form::Hide()
 {
-    Runtime::hide(*this);
+    FormLifecycle::hide(*this);
 }
 
 bool Form::Visible()
@@ -311,7 +314,7 @@ void Form::WindowState(int value)
     } else if (value == vbMaximized && window->parentWidget()) {
         window->setGeometry(window->parentWidget()->rect());
     }
-    if (Runtime::live(*this) == live)
+    if (Access::live(*this) == live)
         live->clientSizeMaybeChanged();
 }
 
@@ -509,18 +512,18 @@ void Form::Form_MouseUp(int Button, int Shift, float X, float Y)
 Form* MDIForm::ActiveForm()
 {
     Form* front = nullptr;
-    FormLive* live = Runtime::live(*this);
+    FormLive* live = Access::live(*this);
     if (live == nullptr || !live->mdiClient)
         return nullptr;
     const auto children = live->mdiClient->children();
     for (Form* form : LoadedForms()) {
-        FormLive* childLive = Runtime::live(*form);
+        FormLive* childLive = Access::live(*form);
         if (form == this || childLive == nullptr || !childLive->window || !childLive->window->isVisible() ||
             childLive->window->parentWidget() != live->mdiClient)
             continue;
         // The child that lies last among the client's children is in front.
         if (front == nullptr ||
-            children.indexOf(childLive->window.data()) > children.indexOf(Runtime::live(*front)->window.data()))
+            children.indexOf(childLive->window.data()) > children.indexOf(Access::live(*front)->window.data()))
             front = form;
     }
     return front;
@@ -536,5 +539,39 @@ void MDIForm::MDIForm_Unload(int& Cancel)
 {
     (void)Cancel;
 }
+
+// ---- the runtime's access ----------------------------------------------------------------
+
+namespace detail {
+
+FormState& Access::state(Form& form)
+{
+    return *form.state_;
+}
+
+FormLive* Access::live(Form& form)
+{
+    return form.state_->live.get();
+}
+
+void Access::formMouse(Form& form, int kind, int button, int shift, float x, float y)
+{
+    if (kind == 0)
+        form.Form_MouseDown(button, shift, x, y);
+    else if (kind == 1)
+        form.Form_MouseMove(button, shift, x, y);
+    else
+        form.Form_MouseUp(button, shift, x, y);
+}
+
+void Access::formClick(Form& form, bool doubleClick)
+{
+    if (doubleClick)
+        form.Form_DblClick();
+    else
+        form.Form_Click();
+}
+
+}  // namespace detail
 
 }  // namespace qby

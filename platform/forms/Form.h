@@ -84,7 +84,7 @@ class Form;
 
 namespace detail {
 class FormState;
-class Runtime;
+class Access;
 }
 
 // Something that holds controls: a form or a user control.
@@ -113,7 +113,7 @@ protected:
 
 private:
     friend class Control;
-    friend class detail::Runtime;
+    friend class detail::Access;
     std::vector<Control*> controls_;
 };
 
@@ -212,7 +212,7 @@ protected:
     virtual bool isMdiFrame() const { return false; }
 
 private:
-    friend class detail::Runtime;
+    friend class detail::Access;
     detail::SurfaceImpl* drawingSurface() override;
 
     std::string name_;

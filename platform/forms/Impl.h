@@ -72,6 +72,8 @@ void FillFrame(QPainter& painter, const QRect& area, int width, const QColor& co
 void PaintBorder(QPainter& painter, const QRect& area, int pixels);
 
 class FormLive;
+class FormState;
+class DesignContext;
 class VisualImpl;
 class SurfaceImpl;
 
@@ -248,60 +250,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The loaded part of a form: its window and every control's loaded part.
-class FormLive : public ContainerNode {
-public:
-    explicit FormLive(Form& form) : form(form) {}
-    ~FormLive() override;
-
-    Form& form;
-    QPointer<QWidget> window;       // the form's widget
-    QPointer<QWidget> mdiClient;    // the main frame's client area
-    std::unique_ptr<SurfaceImpl> surface;
-    Look look;
-    HWND handle = 0;
-    bool designing = true;
-    bool unloading = false;
-    bool destroying = false;
-    bool shownOnce = false;
-    bool querying = false;  // inside the size query (its limits may resize the window)
-    bool enabled = true;
-    std::string caption;
-    std::string tag;
-    Picture icon;
-    int borderStyle = vbSizable;
-    bool controlBox = true;
-    bool minButton = true;
-    bool maxButton = true;
-    bool minMaxGiven = false;
-    bool showInTaskbar = true;
-    int startUpPosition = vbStartUpManual;
-    int windowState = vbNormal;
-    bool mdiChild = false;
-    bool userMode = true;
-    QSize lastClientSize;
-    QSize minimumOuter{0, 0};
-    QSize maximumOuter{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
-
-    std::vector<std::unique_ptr<ControlImpl>> impls;
-    std::vector<ExternalControl*> external;  // their objects are owned by the controls
-
-    QWidget* childParent() override { return window.data(); }
-    int containerScaleMode() const override { return surface ? surface->scaleMode : vbTwips; }
-    void applyWindowFlags();
-    // WM_GETMINMAXINFO through the chain, then (when apply) the limits applied to the window.
-    void queryMinMax(bool apply = true);
-    void clientSizeMaybeChanged();
-};
-
-class FormState {
-public:
-    bool initialized = false;
-    std::unique_ptr<FormLive> live;
-    QEventLoop* modalLoop = nullptr;
-    bool loading = false;
-};
-
 // The loaded part as the given kind's, or null when there is none or it is retired.
 template <class T>
 T* KindOf(ControlImpl* impl)
@@ -348,7 +296,7 @@ public:
     bool initialized = false;
 
     void sizeChanged(bool byDesignOrCode) override;
-    bool hiddenAtRunTime() const override { return invisibleAtRuntime && live.userMode; }
+    bool hiddenAtRunTime() const override;
 
     void raiseMouseDown(int b, int s, float x, float y) override;
     void raiseMouseMove(int b, int s, float x, float y) override;
@@ -357,11 +305,13 @@ public:
     void raiseDblClick() override;
 };
 
-// Access to private parts of the public classes.
-class Runtime {
+// The runtime's way into the private parts of the public classes: the loaded parts of forms and
+// controls, a host's design, and the handlers of forms and user controls.
+class Access {
 public:
     static FormState& state(Form& form);
     static FormLive* live(Form& form);
+    static bool isMdiFrame(const Form& form) { return form.isMdiFrame(); }
     static void bind(Control& control, ControlImpl* impl) { control.impl_ = impl; }
     static ControlImpl* implOf(const Control& control) { return control.impl_; }
     static std::vector<Control*>& controls(ControlHost& host) { return host.controls_; }
@@ -370,24 +320,17 @@ public:
     static void site(UserControl& control, ControlHost* host, const std::string& name, int index);
     static std::unique_ptr<UserControl>& externalObject(ExternalControl& control) { return control.object_; }
 
-    // Form lifecycle.
-    static bool load(Form& form);
-    static bool unload(Form& form, int mode);
-    static void formQueryUnload(Form& form, int& cancel, int mode);
-    static void formUnload(Form& form, int& cancel);
-    static void destroy(Form& form, bool runTerminate);
-    static void show(Form& form, int style, Form* owner);
-    static void hide(Form& form);
-    static void formShownOrHidden(Form& form, bool shown);
-    static void closeRequested(Form& form);
-    static void activated(Form& form);
+    // Handlers of forms, called as they stand (the form's life decides when they may run).
+    static void formLoad(Form& form) { form.Form_Load(); }
+    static void formQueryUnload(Form& form, int& cancel, int mode) { form.Form_QueryUnload(cancel, mode); }
+    static void formUnload(Form& form, int& cancel) { form.Form_Unload(cancel); }
+    static void formActivate(Form& form) { form.Form_Activate(); }
+    static void formResize(Form& form) { form.Form_Resize(); }
+    static void formMouse(Form& form, int kind, int button, int shift, float x, float y);
+    static void formClick(Form& form, bool doubleClick);
 
-    // Form events (each one guarded: not while designing, not when ending).
-    static void raiseResize(Form& form);
-    static void raiseMouse(Form& form, int kind, int button, int shift, float x, float y);
-    static void raiseClick(Form& form, bool doubleClick);
-
-    // User controls.
+    // Handlers of user controls (each one guarded: not once the control is gone or the program
+    // is ending).
     static void ucInitialize(UserControl& control);
     static void ucInitProperties(UserControl& control);
     static void ucReadProperties(UserControl& control, PropertyBag& bag);

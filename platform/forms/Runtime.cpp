@@ -1,6 +1,8 @@
 // Process-wide services of the form runtime: the application object, fonts, colours, units,
 // the message loop, DoEvents, End, the Screen object and the freeing of unloaded windows.
 #include "platform/forms/Runtime.h"
+#include "platform/forms/FormLifecycle.h"
+#include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 
 #include <QApplication>
@@ -258,7 +260,7 @@ bool EventsAllowed(const Control* owner)
 {
     if (owner == nullptr || g_ending)
         return false;
-    ControlImpl* impl = Runtime::implOf(*owner);
+    ControlImpl* impl = Access::implOf(*owner);
     return impl != nullptr && !impl->retired && !impl->live.designing;
 }
 
@@ -346,7 +348,7 @@ void RuntimeStart(int& argc, char** argv)
 void RuntimeStop()
 {
     for (Form* form : LoadedForms())
-        detail::Runtime::destroy(*form, false);
+        detail::FormLifecycle::destroy(*form, false);
     detail::flushGraveyard();
     if (QCoreApplication* app = QCoreApplication::instance()) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -379,12 +381,12 @@ void End()
         return;
     detail::g_ending = true;
     for (Form* form : AllForms()) {
-        auto& state = detail::Runtime::state(*form);
+        auto& state = detail::Access::state(*form);
         if (state.modalLoop != nullptr)
             state.modalLoop->quit();
     }
     for (Form* form : LoadedForms())
-        detail::Runtime::destroy(*form, false);
+        detail::FormLifecycle::destroy(*form, false);
     if (detail::g_mainLoop != nullptr)
         detail::g_mainLoop->quit();
     if (QGuiApplication::overrideCursor() != nullptr) {

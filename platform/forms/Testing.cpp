@@ -1,6 +1,8 @@
 // Test helpers: input through the window system, pictures of windows, window state.
-#include "platform/forms/Impl.h"
 #include "platform/forms/Testing.h"
+#include "platform/forms/FormLifecycle.h"
+#include "platform/forms/FormLive.h"
+#include "platform/forms/Impl.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,7 +21,8 @@ QT_END_NAMESPACE
 
 namespace qby::test {
 
-using detail::Runtime;
+using detail::Access;
+using detail::FormLifecycle;
 
 namespace {
 
@@ -64,15 +67,15 @@ Qt::KeyboardModifiers qtModifiers(int shift)
 
 QWidget* formWidget(Form& form)
 {
-    Runtime::load(form);
-    detail::FormLive* live = Runtime::live(form);
+    FormLifecycle::load(form);
+    detail::FormLive* live = Access::live(form);
     return live ? live->window.data() : nullptr;
 }
 
 detail::VisualImpl* visualOf(Control& control)
 {
     detail::EnsureHostLoaded(control.Host());
-    auto* visual = dynamic_cast<detail::VisualImpl*>(Runtime::implOf(control));
+    auto* visual = dynamic_cast<detail::VisualImpl*>(Access::implOf(control));
     return visual && !visual->retired ? visual : nullptr;
 }
 
@@ -281,7 +284,7 @@ void KeyClick(Control& control, int keyCode, int shift)
 
 void RequestClose(Form& form)
 {
-    detail::FormLive* live = Runtime::live(form);
+    detail::FormLive* live = Access::live(form);
     if (live && live->window)
         live->window->close();
 }
@@ -306,13 +309,13 @@ void ResetAfterEnd()
 
 bool IsShownOnScreen(Form& form)
 {
-    detail::FormLive* live = Runtime::live(form);
+    detail::FormLive* live = Access::live(form);
     return live && live->window && live->window->isVisible();
 }
 
 bool IsShownOnScreen(Control& control)
 {
-    auto* visual = dynamic_cast<detail::VisualImpl*>(Runtime::implOf(control));
+    auto* visual = dynamic_cast<detail::VisualImpl*>(Access::implOf(control));
     return visual && !visual->retired && visual->widget && visual->widget->isVisible();
 }
 
@@ -360,7 +363,7 @@ int ShownPointer(Control& control)
 
 std::vector<std::string> PropertyChangedLog(UserControl& control)
 {
-    auto* uc = dynamic_cast<detail::UserControlImpl*>(Runtime::implOf(control));
+    auto* uc = dynamic_cast<detail::UserControlImpl*>(Access::implOf(control));
     return uc ? uc->propertyChanged : std::vector<std::string>();
 }
 

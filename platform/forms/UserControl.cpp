@@ -3,6 +3,7 @@
 #include "platform/forms/UserControl.h"
 #include "platform/forms/Design.h"
 #include "platform/forms/DesignContext.h"
+#include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 
 #include <algorithm>
@@ -62,20 +63,20 @@ void UserControlImpl::sizeChanged(bool)
     if (!initialized || resizeDepth >= 8)
         return;
     ++resizeDepth;
-    Runtime::ucResize(*control());
+    Access::ucResize(*control());
     --resizeDepth;
 }
 
-void UserControlImpl::raiseMouseDown(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 0, b, s, x, y); }
-void UserControlImpl::raiseMouseMove(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 1, b, s, x, y); }
-void UserControlImpl::raiseMouseUp(int b, int s, float x, float y) { Runtime::ucMouse(*control(), 2, b, s, x, y); }
-void UserControlImpl::raiseClick() { Runtime::ucClick(*control(), false); }
-void UserControlImpl::raiseDblClick() { Runtime::ucClick(*control(), true); }
+void UserControlImpl::raiseMouseDown(int b, int s, float x, float y) { Access::ucMouse(*control(), 0, b, s, x, y); }
+void UserControlImpl::raiseMouseMove(int b, int s, float x, float y) { Access::ucMouse(*control(), 1, b, s, x, y); }
+void UserControlImpl::raiseMouseUp(int b, int s, float x, float y) { Access::ucMouse(*control(), 2, b, s, x, y); }
+void UserControlImpl::raiseClick() { Access::ucClick(*control(), false); }
+void UserControlImpl::raiseDblClick() { Access::ucClick(*control(), true); }
 
 void AddUserControl(DesignContext& context, UserControl& control, const UserControl::Props& props,
                     const PropertyBag* stored)
 {
-    if (Runtime::implOf(control) != nullptr)
+    if (Access::implOf(control) != nullptr)
         return;
     ContainerNode* node = ContainerOf(context, props.Container);
     UserControlImpl* impl =
@@ -86,18 +87,18 @@ void AddUserControl(DesignContext& context, UserControl& control, const UserCont
     inner.userControl = impl;
     {
         Design design(inner);
-        RunHandler([&] { Runtime::layout(control, design); });
+        RunHandler([&] { Access::layout(control, design); });
     }
-    const std::vector<Control*> constituents = Runtime::controls(control);
+    const std::vector<Control*> constituents = Access::controls(control);
     for (Control* constituent : constituents) {
-        if (Runtime::implOf(*constituent) == nullptr)
+        if (Access::implOf(*constituent) == nullptr)
             CreateDefaultImpl(inner, *constituent);
     }
-    if (Runtime::implOf(control) != impl)
+    if (Access::implOf(control) != impl)
         return;
 
     impl->initialized = true;
-    Runtime::ucInitialize(control);
+    Access::ucInitialize(control);
     impl->setUnitGeometry(props.Left, props.Top, props.Width, props.Height);
     if (props.Visible)
         impl->setVisible(*props.Visible);
@@ -105,17 +106,101 @@ void AddUserControl(DesignContext& context, UserControl& control, const UserCont
         impl->tag = *props.Tag;
     if (stored != nullptr) {
         PropertyBag bag = *stored;
-        Runtime::ucReadProperties(control, bag);
+        Access::ucReadProperties(control, bag);
     } else {
-        Runtime::ucInitProperties(control);
+        Access::ucInitProperties(control);
     }
-    Runtime::ucResize(control);
+    Access::ucResize(control);
+}
+
+bool UserControlImpl::hiddenAtRunTime() const
+{
+    return invisibleAtRuntime && live.userMode;
+}
+
+void Access::site(UserControl& control, ControlHost* host, const std::string& name, int index)
+{
+    control.site(host, name, index);
+}
+
+// ---- user control events ----------------------------------------------------------------
+
+namespace {
+
+bool controlAlive(UserControl& control)
+{
+    ControlImpl* impl = Access::implOf(control);
+    return impl != nullptr && !impl->retired && !Ending();
+}
+
+}  // namespace
+
+void Access::ucInitialize(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_Initialize(); });
+}
+
+void Access::ucInitProperties(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_InitProperties(); });
+}
+
+void Access::ucReadProperties(UserControl& control, PropertyBag& bag)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_ReadProperties(bag); });
+}
+
+void Access::ucWriteProperties(UserControl& control, PropertyBag& bag)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_WriteProperties(bag); });
+}
+
+void Access::ucResize(UserControl& control)
+{
+    if (controlAlive(control))
+        RunHandler([&] { control.UserControl_Resize(); });
+}
+
+void Access::ucTerminate(UserControl& control)
+{
+    if (Access::implOf(control) != nullptr)
+        RunHandler([&] { control.UserControl_Terminate(); });
+}
+
+void Access::ucMouse(UserControl& control, int kind, int button, int shift, float x, float y)
+{
+    if (!controlAlive(control) || Access::implOf(control)->live.designing)
+        return;
+    RunHandler([&] {
+        if (kind == 0)
+            control.UserControl_MouseDown(button, shift, x, y);
+        else if (kind == 1)
+            control.UserControl_MouseMove(button, shift, x, y);
+        else
+            control.UserControl_MouseUp(button, shift, x, y);
+    });
+}
+
+void Access::ucClick(UserControl& control, bool doubleClick)
+{
+    if (!controlAlive(control) || Access::implOf(control)->live.designing)
+        return;
+    RunHandler([&] {
+        if (doubleClick)
+            control.UserControl_DblClick();
+        else
+            control.UserControl_Click();
+    });
 }
 
 }  // namespace detail
 
 using detail::DispatchScope;
-using detail::Runtime;
+using detail::Access;
 using namespace detail;
 
 namespace {
@@ -196,7 +281,7 @@ std::int32_t UserControl::ParentHwnd()
     DispatchScope scope;
     ControlHost* host = Host();
     if (auto* form = dynamic_cast<Form*>(host)) {
-        detail::FormLive* live = Runtime::live(*form);
+        detail::FormLive* live = Access::live(*form);
         return live ? live->handle : 0;
     }
     if (auto* parent = dynamic_cast<UserControl*>(host)) {
@@ -210,7 +295,7 @@ PropertyBag UserControl::SaveProperties()
 {
     DispatchScope scope;
     PropertyBag bag;
-    Runtime::ucWriteProperties(*this, bag);
+    Access::ucWriteProperties(*this, bag);
     return bag;
 }
 
@@ -262,7 +347,7 @@ ExternalControl::~ExternalControl()
 {
     // Leave the loaded form's list; the made control goes with this object.
     if (Form* form = Host() ? Host()->TopForm() : nullptr) {
-        if (detail::FormLive* live = Runtime::live(*form)) {
+        if (detail::FormLive* live = Access::live(*form)) {
             auto& list = live->external;
             list.erase(std::remove(list.begin(), list.end(), this), list.end());
         }
@@ -344,7 +429,7 @@ ExternalControl& Design::Add(ExternalControl& control, const std::string& classI
 ExternalControl& Design::Add(ExternalControl& control, const std::string& classId,
                              const UserControl::Props& props, const PropertyBag& stored)
 {
-    if (Runtime::implOf(control) != nullptr)
+    if (Access::implOf(control) != nullptr)
         return control;
     std::unique_ptr<UserControl> object = classId.empty() ? nullptr : createByClassId(classId);
     if (!object) {
@@ -357,13 +442,13 @@ ExternalControl& Design::Add(ExternalControl& control, const std::string& classI
         return control;
     }
     UserControl& made = *object;
-    Runtime::site(made, context_.host, control.Name(), control.Index());
-    Runtime::externalObject(control) = std::move(object);
+    Access::site(made, context_.host, control.Name(), control.Index());
+    Access::externalObject(control) = std::move(object);
     context_.live.external.push_back(&control);
     context_.added.push_back(&control);
     const bool hasStored = !stored.Names().empty();
     AddUserControl(context_, made, props, hasStored ? &stored : nullptr);
-    Runtime::bind(control, Runtime::implOf(made));
+    Access::bind(control, Access::implOf(made));
     return control;
 }
 

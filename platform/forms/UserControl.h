@@ -122,7 +122,7 @@ protected:
     virtual void UserControl_MouseUp(int Button, int Shift, float X, float Y);
 
 private:
-    friend class detail::Runtime;
+    friend class detail::Access;
     void buildDefault(detail::DesignContext& context) override;
     detail::SurfaceImpl* drawingSurface() override;
 };
@@ -139,7 +139,7 @@ public:
     UserControl* Object();
 
 private:
-    friend class detail::Runtime;
+    friend class detail::Access;
     void buildDefault(detail::DesignContext& context) override;
     std::unique_ptr<UserControl> object_;
 };

@@ -1,7 +1,9 @@
 // The life of a form: load from its design, show (modeless, modal, inside the main frame),
 // hide, unload with its questions, destroy; and the form's window.
+#include "platform/forms/FormLifecycle.h"
 #include "platform/forms/Design.h"
 #include "platform/forms/DesignContext.h"
+#include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 #include "platform/user/WindowTable.h"
 
@@ -44,7 +46,7 @@ protected:
             return true;
         case QEvent::WindowActivate:
             if (live_ != nullptr)
-                Runtime::activated(form_);
+                FormLifecycle::activated(form_);
             break;
         default:
             break;
@@ -76,7 +78,7 @@ protected:
         live_->clientSizeMaybeChanged();
         if (live_ && live_->mdiClient) {
             for (Form* child : LoadedForms()) {
-                FormLive* childLive = Runtime::live(*child);
+                FormLive* childLive = Access::live(*child);
                 if (childLive && childLive->window && childLive->window->parentWidget() == live_->mdiClient &&
                     childLive->windowState == vbMaximized)
                     childLive->window->setGeometry(live_->mdiClient->rect());
@@ -90,21 +92,21 @@ protected:
         if (live_ == nullptr || live_->unloading)
             return;
         DispatchScope scope;
-        Runtime::closeRequested(form_);
+        FormLifecycle::closeRequested(form_);
     }
 
     void showEvent(QShowEvent* event) override
     {
         QWidget::showEvent(event);
         if (live_ != nullptr && !event->spontaneous())
-            Runtime::formShownOrHidden(form_, true);
+            FormLifecycle::shownOrHidden(form_, true);
     }
 
     void hideEvent(QHideEvent* event) override
     {
         QWidget::hideEvent(event);
         if (live_ != nullptr && !event->spontaneous())
-            Runtime::formShownOrHidden(form_, false);
+            FormLifecycle::shownOrHidden(form_, false);
     }
 
 private:
@@ -115,7 +117,7 @@ private:
         const float y = static_cast<float>(event->position().y() * kTwipsPerPixel / surface.unitTwipsY());
         const int shift = ShiftBits(event->modifiers());
         if (event->type() == QEvent::MouseMove) {
-            Runtime::raiseMouse(form_, 1, ButtonBits(event->buttons()), shift, x, y);
+            FormLifecycle::raiseMouse(form_, 1, ButtonBits(event->buttons()), shift, x, y);
             return;
         }
         const int button = ButtonOf(event->button());
@@ -123,14 +125,14 @@ private:
             return;
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             if (clicks_.press(button, event->position().toPoint(), event->timestamp())) {
-                Runtime::raiseClick(form_, true);
+                FormLifecycle::raiseClick(form_, true);
                 return;
             }
-            Runtime::raiseMouse(form_, 0, button, shift, x, y);
+            FormLifecycle::raiseMouse(form_, 0, button, shift, x, y);
         } else if (event->type() == QEvent::MouseButtonRelease) {
-            Runtime::raiseMouse(form_, 2, button, shift, x, y);
+            FormLifecycle::raiseMouse(form_, 2, button, shift, x, y);
             if (clicks_.release(button, rect().contains(event->position().toPoint())))
-                Runtime::raiseClick(form_, false);
+                FormLifecycle::raiseClick(form_, false);
         }
     }
 
@@ -151,9 +153,9 @@ bool isTopLevel(FormLive* live)
 
 void createRemaining(DesignContext& context)
 {
-    const std::vector<Control*> controls = Runtime::controls(*context.host);
+    const std::vector<Control*> controls = Access::controls(*context.host);
     for (Control* control : controls) {
-        if (Runtime::implOf(*control) == nullptr)
+        if (Access::implOf(*control) == nullptr)
             CreateDefaultImpl(context, *control);
     }
 }
@@ -171,7 +173,7 @@ std::vector<UserControl*> userControlsOf(FormLive& live)
 
 bool handlersAllowed(Form& form)
 {
-    FormLive* live = Runtime::live(form);
+    FormLive* live = Access::live(form);
     return live != nullptr && !live->designing && !Ending();
 }
 
@@ -278,31 +280,14 @@ void FormLive::clientSizeMaybeChanged()
     if (surface && !surface->layer.isNull())
         surface->ensureLayer();
     if (!designing)
-        Runtime::raiseResize(form);
-}
-
-// ---- Runtime: access ---------------------------------------------------------------------
-
-FormState& Runtime::state(Form& form)
-{
-    return *form.state_;
-}
-
-FormLive* Runtime::live(Form& form)
-{
-    return form.state_->live.get();
-}
-
-void Runtime::site(UserControl& control, ControlHost* host, const std::string& name, int index)
-{
-    control.site(host, name, index);
+        FormLifecycle::raiseResize(form);
 }
 
 // ---- loading ----------------------------------------------------------------------------
 
-bool Runtime::load(Form& form)
+bool FormLifecycle::load(Form& form)
 {
-    FormState& st = state(form);
+    FormState& st = Access::state(form);
     if (st.live)
         return true;
     if (Ending() || st.loading)
@@ -324,7 +309,7 @@ bool Runtime::load(Form& form)
     widget->resize(320, 240);
     live->surface = std::make_unique<SurfaceImpl>(live->look, widget);
     live->surface->autoRedraw = true;
-    if (form.isMdiFrame()) {
+    if (Access::isMdiFrame(form)) {
         live->mdiClient = new QWidget(widget);
         live->mdiClient->setGeometry(widget->rect());
         live->mdiClient->setMouseTracking(true);
@@ -339,7 +324,7 @@ bool Runtime::load(Form& form)
     DesignContext context(*live, &form, live);
     {
         Design design(context);
-        RunHandler([&] { Runtime::layout(form, design); });
+        RunHandler([&] { Access::layout(form, design); });
     }
     createRemaining(context);
     if (!st.live || st.live.get() != live) {
@@ -364,12 +349,12 @@ bool Runtime::load(Form& form)
         MDIForm* frame = TheMdiForm();
         if (frame != nullptr && frame != &form && !frame->IsLoaded())
             load(*frame);
-        if (state(form).live.get() != live)
+        if (Access::state(form).live.get() != live)
             return false;
     }
     if (!Ending())
-        RunHandler([&] { form.Form_Load(); });
-    return state(form).live != nullptr;
+        RunHandler([&] { Access::formLoad(form); });
+    return Access::state(form).live != nullptr;
 }
 
 // ---- unloading --------------------------------------------------------------------------
@@ -381,7 +366,7 @@ bool unloadChildren(Form& frame)
     for (int round = 0; round < 16; ++round) {
         std::vector<Form*> children;
         for (Form* form : LoadedForms()) {
-            FormLive* live = Runtime::live(*form);
+            FormLive* live = Access::live(*form);
             if (form != &frame && live && live->mdiChild)
                 children.push_back(form);
         }
@@ -389,38 +374,38 @@ bool unloadChildren(Form& frame)
             return true;
         std::vector<Form*> asked;
         for (Form* child : children) {
-            FormLive* live = Runtime::live(*child);
+            FormLive* live = Access::live(*child);
             if (!live || live->unloading)
                 continue;
             live->unloading = true;
             asked.push_back(child);
             int cancel = 0;
             if (!Ending())
-                RunHandler([&] { Runtime::formQueryUnload(*child, cancel, vbFormMDIForm); });
+                RunHandler([&] { Access::formQueryUnload(*child, cancel, vbFormMDIForm); });
             if (cancel != 0 && !Ending()) {
                 for (Form* form : asked) {
-                    if (FormLive* l = Runtime::live(*form))
+                    if (FormLive* l = Access::live(*form))
                         l->unloading = false;
                 }
                 return false;
             }
         }
         for (Form* child : asked) {
-            if (Runtime::live(*child) == nullptr)
+            if (Access::live(*child) == nullptr)
                 continue;
             int cancel = 0;
             if (!Ending())
-                RunHandler([&] { Runtime::formUnload(*child, cancel); });
-            if (Runtime::live(*child) == nullptr)
+                RunHandler([&] { Access::formUnload(*child, cancel); });
+            if (Access::live(*child) == nullptr)
                 continue;
             if (cancel != 0 && !Ending()) {
                 for (Form* form : asked) {
-                    if (FormLive* l = Runtime::live(*form))
+                    if (FormLive* l = Access::live(*form))
                         l->unloading = false;
                 }
                 return false;
             }
-            Runtime::destroy(*child, true);
+            FormLifecycle::destroy(*child, true);
         }
     }
     return true;
@@ -428,19 +413,9 @@ bool unloadChildren(Form& frame)
 
 }  // namespace
 
-void Runtime::formQueryUnload(Form& form, int& cancel, int mode)
+bool FormLifecycle::unload(Form& form, int mode)
 {
-    form.Form_QueryUnload(cancel, mode);
-}
-
-void Runtime::formUnload(Form& form, int& cancel)
-{
-    form.Form_Unload(cancel);
-}
-
-bool Runtime::unload(Form& form, int mode)
-{
-    FormState& st = state(form);
+    FormState& st = Access::state(form);
     FormLive* live = st.live.get();
     if (live == nullptr)
         return true;
@@ -450,14 +425,14 @@ bool Runtime::unload(Form& form, int mode)
     live->unloading = true;
     int cancel = 0;
     if (!Ending())
-        RunHandler([&] { form.Form_QueryUnload(cancel, mode); });
+        RunHandler([&] { Access::formQueryUnload(form, cancel, mode); });
     if (st.live.get() != live)
         return true;
     if (cancel != 0 && !Ending()) {
         live->unloading = false;
         return false;
     }
-    if (form.isMdiFrame() && !unloadChildren(form)) {
+    if (Access::isMdiFrame(form) && !unloadChildren(form)) {
         if (st.live.get() == live)
             live->unloading = false;
         return st.live.get() != live;
@@ -466,7 +441,7 @@ bool Runtime::unload(Form& form, int mode)
         return true;
     cancel = 0;
     if (!Ending())
-        RunHandler([&] { form.Form_Unload(cancel); });
+        RunHandler([&] { Access::formUnload(form, cancel); });
     if (st.live.get() != live)
         return true;
     if (cancel != 0 && !Ending()) {
@@ -478,9 +453,9 @@ bool Runtime::unload(Form& form, int mode)
     return true;
 }
 
-void Runtime::destroy(Form& form, bool runTerminate)
+void FormLifecycle::destroy(Form& form, bool runTerminate)
 {
-    FormState& st = state(form);
+    FormState& st = Access::state(form);
     FormLive* live = st.live.get();
     if (live == nullptr || live->destroying)
         return;
@@ -492,7 +467,7 @@ void Runtime::destroy(Form& form, bool runTerminate)
     // Child windows of the main frame go first.
     if (live->mdiClient) {
         for (Form* other : LoadedForms()) {
-            FormLive* otherLive = Runtime::live(*other);
+            FormLive* otherLive = Access::live(*other);
             if (other != &form && otherLive && otherLive->window &&
                 otherLive->window->parentWidget() == live->mdiClient)
                 destroy(*other, runTerminate);
@@ -508,16 +483,16 @@ void Runtime::destroy(Form& form, bool runTerminate)
     DestroyWindowHandle(live->handle);
     if (runTerminate && !Ending()) {
         for (UserControl* control : userControlsOf(*live))
-            ucTerminate(*control);
+            Access::ucTerminate(*control);
     }
     for (auto& impl : live->impls) {
-        if (impl->proxy != nullptr && implOf(*impl->proxy) == impl.get())
-            bind(*impl->proxy, nullptr);
+        if (impl->proxy != nullptr && Access::implOf(*impl->proxy) == impl.get())
+            Access::bind(*impl->proxy, nullptr);
         impl->retire();
     }
     for (ExternalControl* external : live->external) {
-        bind(*external, nullptr);
-        RetireControl(std::move(externalObject(*external)));
+        Access::bind(*external, nullptr);
+        RetireControl(std::move(Access::externalObject(*external)));
     }
     live->external.clear();
     if (FormWidget* widget = formWidget(live)) {
@@ -540,7 +515,7 @@ void centreWindow(FormLive* live, Form* owner)
         if (QScreen* screen = QGuiApplication::primaryScreen())
             centre = screen->availableGeometry();
     } else if (live->startUpPosition == vbStartUpOwner && owner != nullptr) {
-        if (FormLive* ownerLive = Runtime::live(*owner); ownerLive && ownerLive->window)
+        if (FormLive* ownerLive = Access::live(*owner); ownerLive && ownerLive->window)
             centre = ownerLive->window->window()->frameGeometry();
     }
     if (!centre.isValid())
@@ -552,11 +527,11 @@ void centreWindow(FormLive* live, Form* owner)
 
 }  // namespace
 
-void Runtime::show(Form& form, int style, Form* owner)
+void FormLifecycle::show(Form& form, int style, Form* owner)
 {
     if (Ending())
         return;
-    FormState& st = state(form);
+    FormState& st = Access::state(form);
     if (style == vbModal && st.modalLoop != nullptr)
         return;
     DispatchScope scope;
@@ -571,11 +546,11 @@ void Runtime::show(Form& form, int style, Form* owner)
         if (frame != nullptr && frame != &form) {
             if (!load(*frame))
                 return;
-            FormLive* frameLive = Runtime::live(*frame);
+            FormLive* frameLive = Access::live(*frame);
             if (frameLive && frameLive->window && !frameLive->window->isVisible())
                 show(*frame, vbModeless, nullptr);
             live = st.live.get();
-            frameLive = Runtime::live(*frame);
+            frameLive = Access::live(*frame);
             if (live == nullptr || frameLive == nullptr || !frameLive->mdiClient)
                 return;
             if (live->window->parentWidget() != frameLive->mdiClient) {
@@ -589,7 +564,7 @@ void Runtime::show(Form& form, int style, Form* owner)
         QWidget* window = live->window;
         window->setWindowModality(style == vbModal ? Qt::ApplicationModal : Qt::NonModal);
         if (owner != nullptr && owner != &form) {
-            FormLive* ownerLive = Runtime::live(*owner);
+            FormLive* ownerLive = Access::live(*owner);
             if (ownerLive && ownerLive->window) {
                 window->winId();
                 ownerLive->window->window()->winId();
@@ -650,18 +625,18 @@ void Runtime::show(Form& form, int style, Form* owner)
         live->window->setWindowModality(Qt::NonModal);
 }
 
-void Runtime::hide(Form& form)
+void FormLifecycle::hide(Form& form)
 {
     DispatchScope scope;
     if (!load(form))
         return;
-    if (FormLive* live = Runtime::live(form); live && live->window)
+    if (FormLive* live = Access::live(form); live && live->window)
         live->window->hide();
 }
 
-void Runtime::formShownOrHidden(Form& form, bool shown)
+void FormLifecycle::shownOrHidden(Form& form, bool shown)
 {
-    FormState& st = state(form);
+    FormState& st = Access::state(form);
     if (!shown) {
         if (st.modalLoop != nullptr)
             st.modalLoop->quit();
@@ -671,123 +646,35 @@ void Runtime::formShownOrHidden(Form& form, bool shown)
         live->queryMinMax();
 }
 
-void Runtime::closeRequested(Form& form)
+void FormLifecycle::closeRequested(Form& form)
 {
     unload(form, vbFormControlMenu);
 }
 
-void Runtime::activated(Form& form)
+void FormLifecycle::activated(Form& form)
 {
     if (handlersAllowed(form))
-        RunHandler([&] { form.Form_Activate(); });
+        RunHandler([&] { Access::formActivate(form); });
 }
 
 // ---- form events ------------------------------------------------------------------------
 
-void Runtime::raiseResize(Form& form)
+void FormLifecycle::raiseResize(Form& form)
 {
     if (handlersAllowed(form))
-        RunHandler([&] { form.Form_Resize(); });
+        RunHandler([&] { Access::formResize(form); });
 }
 
-void Runtime::raiseMouse(Form& form, int kind, int button, int shift, float x, float y)
+void FormLifecycle::raiseMouse(Form& form, int kind, int button, int shift, float x, float y)
 {
-    if (!handlersAllowed(form))
-        return;
-    RunHandler([&] {
-        if (kind == 0)
-            form.Form_MouseDown(button, shift, x, y);
-        else if (kind == 1)
-            form.Form_MouseMove(button, shift, x, y);
-        else
-            form.Form_MouseUp(button, shift, x, y);
-    });
+    if (handlersAllowed(form))
+        RunHandler([&] { Access::formMouse(form, kind, button, shift, x, y); });
 }
 
-void Runtime::raiseClick(Form& form, bool doubleClick)
+void FormLifecycle::raiseClick(Form& form, bool doubleClick)
 {
-    if (!handlersAllowed(form))
-        return;
-    RunHandler([&] {
-        if (doubleClick)
-            form.Form_DblClick();
-        else
-            form.Form_Click();
-    });
-}
-
-// ---- user control events ----------------------------------------------------------------
-
-namespace {
-
-bool controlAlive(UserControl& control)
-{
-    ControlImpl* impl = Runtime::implOf(control);
-    return impl != nullptr && !impl->retired && !Ending();
-}
-
-}  // namespace
-
-void Runtime::ucInitialize(UserControl& control)
-{
-    if (controlAlive(control))
-        RunHandler([&] { control.UserControl_Initialize(); });
-}
-
-void Runtime::ucInitProperties(UserControl& control)
-{
-    if (controlAlive(control))
-        RunHandler([&] { control.UserControl_InitProperties(); });
-}
-
-void Runtime::ucReadProperties(UserControl& control, PropertyBag& bag)
-{
-    if (controlAlive(control))
-        RunHandler([&] { control.UserControl_ReadProperties(bag); });
-}
-
-void Runtime::ucWriteProperties(UserControl& control, PropertyBag& bag)
-{
-    if (controlAlive(control))
-        RunHandler([&] { control.UserControl_WriteProperties(bag); });
-}
-
-void Runtime::ucResize(UserControl& control)
-{
-    if (controlAlive(control))
-        RunHandler([&] { control.UserControl_Resize(); });
-}
-
-void Runtime::ucTerminate(UserControl& control)
-{
-    if (Runtime::implOf(control) != nullptr)
-        RunHandler([&] { control.UserControl_Terminate(); });
-}
-
-void Runtime::ucMouse(UserControl& control, int kind, int button, int shift, float x, float y)
-{
-    if (!controlAlive(control) || Runtime::implOf(control)->live.designing)
-        return;
-    RunHandler([&] {
-        if (kind == 0)
-            control.UserControl_MouseDown(button, shift, x, y);
-        else if (kind == 1)
-            control.UserControl_MouseMove(button, shift, x, y);
-        else
-            control.UserControl_MouseUp(button, shift, x, y);
-    });
-}
-
-void Runtime::ucClick(UserControl& control, bool doubleClick)
-{
-    if (!controlAlive(control) || Runtime::implOf(control)->live.designing)
-        return;
-    RunHandler([&] {
-        if (doubleClick)
-            control.UserControl_DblClick();
-        else
-            control.UserControl_Click();
-    });
+    if (handlersAllowed(form))
+        RunHandler([&] { Access::formClick(form, doubleClick); });
 }
 
 }  // namespace qby::detail
