@@ -39,39 +39,39 @@ using namespace detail;
 void Design::Window(const WindowProps& p)
 {
     FormLive& live = context_.live;
-    if (context_.userControl != nullptr || !live.window)
+    if (context_.userControl != nullptr || !live.window())
         return;
-    QWidget* window = live.window;
+    QWidget* window = live.window();
     if (p.Caption) {
         live.caption = *p.Caption;
         window->setWindowTitle(QString::fromStdString(live.caption));
     }
     if (p.BorderStyle)
-        live.borderStyle = *p.BorderStyle;
+        live.style.borderStyle = *p.BorderStyle;
     if (p.ControlBox)
-        live.controlBox = *p.ControlBox;
+        live.style.controlBox = *p.ControlBox;
     if (p.MinButton) {
-        live.minButton = *p.MinButton;
-        live.minMaxGiven = true;
+        live.style.minButton = *p.MinButton;
+        live.style.minMaxGiven = true;
     }
     if (p.MaxButton) {
-        live.maxButton = *p.MaxButton;
-        live.minMaxGiven = true;
+        live.style.maxButton = *p.MaxButton;
+        live.style.minMaxGiven = true;
     }
-    if (live.minMaxGiven) {
+    if (live.style.minMaxGiven) {
         if (!p.MinButton)
-            live.minButton = live.borderStyle != vbFixedDialog;
+            live.style.minButton = live.style.borderStyle != vbFixedDialog;
         if (!p.MaxButton)
-            live.maxButton = live.borderStyle != vbFixedDialog;
+            live.style.maxButton = live.style.borderStyle != vbFixedDialog;
     }
     if (p.ShowInTaskbar)
-        live.showInTaskbar = *p.ShowInTaskbar;
+        live.style.showInTaskbar = *p.ShowInTaskbar;
     if (p.StartUpPosition)
-        live.startUpPosition = *p.StartUpPosition;
+        live.style.startUpPosition = *p.StartUpPosition;
     if (p.WindowState)
-        live.windowState = *p.WindowState;
+        live.style.windowState = *p.WindowState;
     if (p.MDIChild)
-        live.mdiChild = *p.MDIChild;
+        live.style.mdiChild = *p.MDIChild;
     if (p.Left || p.Top) {
         const QPoint at = window->pos();
         window->move(p.Left ? TwipsToPixels(*p.Left) : at.x(), p.Top ? TwipsToPixels(*p.Top) : at.y());
@@ -86,11 +86,11 @@ void Design::Window(const WindowProps& p)
     if (p.ForeColor)
         live.look.fore = *p.ForeColor;
     if (p.ScaleMode)
-        live.surface->scaleMode = *p.ScaleMode;
+        live.surface()->scaleMode = *p.ScaleMode;
     if (p.AutoRedraw)
-        live.surface->autoRedraw = *p.AutoRedraw;
+        live.surface()->autoRedraw = *p.AutoRedraw;
     if (p.Picture)
-        live.surface->picture = *p.Picture;
+        live.surface()->picture = *p.Picture;
     if (p.Icon) {
         live.icon = *p.Icon;
         if (const Picture::Data* data = live.icon.data(); data && !data->image.isNull())

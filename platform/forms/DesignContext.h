@@ -36,7 +36,7 @@ template <class T>
 T* Adopt(DesignContext& context, std::unique_ptr<T> owned, Control& control)
 {
     T* impl = owned.get();
-    context.live.impls.push_back(std::move(owned));
+    context.live.own(std::move(owned));
     Access::bind(control, impl);
     context.added.push_back(&control);
     return impl;

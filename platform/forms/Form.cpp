@@ -27,21 +27,21 @@ FormLive* loaded(Form& form)
 
 bool topLevel(const FormLive* live)
 {
-    return live && live->window && live->window->isWindow();
+    return live && live->window() && live->window()->isWindow();
 }
 
 // Outer size (with the window system's frame) in pixels.
 QSize outerSize(const FormLive* live)
 {
-    return live->window->size() + detail::FrameExtra(live->window);
+    return live->window()->size() + detail::FrameExtra(live->window());
 }
 
 void resizeOuter(Form& form, FormLive* live, std::optional<double> left, std::optional<double> top,
                  std::optional<double> width, std::optional<double> height)
 {
-    if (!live->window)
+    if (!live->window())
         return;
-    QWidget* window = live->window;
+    QWidget* window = live->window();
     const QPoint at = window->pos();
     if (left || top)
         window->move(left ? TwipsToPixels(*left) : at.x(), top ? TwipsToPixels(*top) : at.y());
@@ -49,7 +49,7 @@ void resizeOuter(Form& form, FormLive* live, std::optional<double> left, std::op
         // The size query first, so that the new size is limited by its current answer.
         if (topLevel(live))
             live->queryMinMax();
-        if (live->window != window)
+        if (live->window() != window)
             return;
         const QSize extra = detail::FrameExtra(window);
         const QSize outer = outerSize(live);
@@ -129,7 +129,7 @@ bool Form::Visible()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    return live && live->window && live->window->isVisible();
+    return live && live->window() && live->window()->isVisible();
 }
 
 void Form::Visible(bool value)
@@ -152,14 +152,14 @@ void Form::Enabled(bool value)
     DispatchScope scope;
     if (FormLive* live = loaded(*this)) {
         live->enabled = value;
-        if (live->window) {
+        if (live->window()) {
             // A disabled window gives up the mouse capture held by it or by one of its controls.
             if (!value) {
                 QWidget* input = detail::WindowInput(GetCapture());
-                if (input != nullptr && (input == live->window || live->window->isAncestorOf(input)))
+                if (input != nullptr && (input == live->window() || live->window()->isAncestorOf(input)))
                     ReleaseCapture();
             }
-            live->window->setEnabled(value);
+            live->window()->setEnabled(value);
         }
     }
 }
@@ -176,8 +176,8 @@ void Form::Caption(const std::string& value)
     DispatchScope scope;
     if (FormLive* live = loaded(*this)) {
         live->caption = value;
-        if (live->window)
-            live->window->setWindowTitle(QString::fromStdString(value));
+        if (live->window())
+            live->window()->setWindowTitle(QString::fromStdString(value));
     }
 }
 
@@ -207,9 +207,9 @@ void Form::Icon(const StdPicture& value)
     DispatchScope scope;
     if (FormLive* live = loaded(*this)) {
         live->icon = value;
-        if (live->window) {
+        if (live->window()) {
             const Picture::Data* data = value.data();
-            live->window->setWindowIcon(data && !data->image.isNull() ? QIcon(QPixmap::fromImage(data->image))
+            live->window()->setWindowIcon(data && !data->image.isNull() ? QIcon(QPixmap::fromImage(data->image))
                                                                        : QIcon());
         }
     }
@@ -219,7 +219,7 @@ double Form::Left()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    return live && live->window ? live->window->pos().x() * kTwipsPerPixel : 0.0;
+    return live && live->window() ? live->window()->pos().x() * kTwipsPerPixel : 0.0;
 }
 
 void Form::Left(double value)
@@ -231,7 +231,7 @@ double Form::Top()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    return live && live->window ? live->window->pos().y() * kTwipsPerPixel : 0.0;
+    return live && live->window() ? live->window()->pos().y() * kTwipsPerPixel : 0.0;
 }
 
 void Form::Top(double value)
@@ -245,7 +245,7 @@ double Form::Width()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    return live && live->window ? outerSize(live).width() * kTwipsPerPixel : 0.0;
+    return live && live->window() ? outerSize(live).width() * kTwipsPerPixel : 0.0;
 }
 
 void Form::Width(double value)
@@ -259,7 +259,7 @@ double Form::Height()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    return live && live->window ? outerSize(live).height() * kTwipsPerPixel : 0.0;
+    return live && live->window() ? outerSize(live).height() * kTwipsPerPixel : 0.0;
 }
 
 void Form::Height(double value)
@@ -281,26 +281,26 @@ int Form::WindowState()
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    if (live == nullptr || !live->window)
+    if (live == nullptr || !live->window())
         return vbNormal;
-    if (topLevel(live) && live->window->isVisible()) {
-        if (live->window->isMinimized())
+    if (topLevel(live) && live->window()->isVisible()) {
+        if (live->window()->isMinimized())
             return vbMinimized;
-        if (live->window->isMaximized())
+        if (live->window()->isMaximized())
             return vbMaximized;
         return vbNormal;
     }
-    return live->windowState;
+    return live->style.windowState;
 }
 
 void Form::WindowState(int value)
 {
     DispatchScope scope;
     FormLive* live = loaded(*this);
-    if (live == nullptr || !live->window)
+    if (live == nullptr || !live->window())
         return;
-    live->windowState = value;
-    QWidget* window = live->window;
+    live->style.windowState = value;
+    QWidget* window = live->window();
     if (topLevel(live)) {
         if (window->isVisible()) {
             if (value == vbMaximized)
@@ -330,8 +330,8 @@ void Form::BackColor(OLE_COLOR value)
     DispatchScope scope;
     if (FormLive* live = loaded(*this)) {
         live->look.back = value;
-        if (live->window)
-            live->window->update();
+        if (live->window())
+            live->window()->update();
     }
 }
 
@@ -433,13 +433,13 @@ void Form::MousePointer(int value)
     if (live == nullptr)
         return;
     live->look.mousePointer = value;
-    if (live->window) {
+    if (live->window()) {
         bool isDefault = false;
         const QCursor cursor = detail::CursorFor(value, live->look.mouseIcon, &isDefault);
         if (isDefault)
-            live->window->unsetCursor();
+            live->window()->unsetCursor();
         else
-            live->window->setCursor(cursor);
+            live->window()->setCursor(cursor);
     }
 }
 
@@ -462,25 +462,25 @@ void Form::MouseIcon(const StdPicture& value)
 void Form::Refresh()
 {
     DispatchScope scope;
-    if (FormLive* live = loaded(*this); live && live->window)
-        live->window->update();
+    if (FormLive* live = loaded(*this); live && live->window())
+        live->window()->update();
 }
 
 void Form::ZOrder(int position)
 {
     DispatchScope scope;
-    if (FormLive* live = loaded(*this); live && live->window) {
+    if (FormLive* live = loaded(*this); live && live->window()) {
         if (position == 0)
-            live->window->raise();
+            live->window()->raise();
         else
-            live->window->lower();
+            live->window()->lower();
     }
 }
 
 detail::SurfaceImpl* Form::drawingSurface()
 {
     FormLive* live = loaded(*this);
-    return live ? live->surface.get() : nullptr;
+    return live ? live->surface() : nullptr;
 }
 
 void Form::Form_QueryUnload(int& Cancel, int UnloadMode)
@@ -513,17 +513,17 @@ Form* MDIForm::ActiveForm()
 {
     Form* front = nullptr;
     FormLive* live = Access::live(*this);
-    if (live == nullptr || !live->mdiClient)
+    if (live == nullptr || !live->mdiClient())
         return nullptr;
-    const auto children = live->mdiClient->children();
+    const auto children = live->mdiClient()->children();
     for (Form* form : LoadedForms()) {
         FormLive* childLive = Access::live(*form);
-        if (form == this || childLive == nullptr || !childLive->window || !childLive->window->isVisible() ||
-            childLive->window->parentWidget() != live->mdiClient)
+        if (form == this || childLive == nullptr || !childLive->window() || !childLive->window()->isVisible() ||
+            childLive->window()->parentWidget() != live->mdiClient())
             continue;
         // The child that lies last among the client's children is in front.
         if (front == nullptr ||
-            children.indexOf(childLive->window.data()) > children.indexOf(Access::live(*front)->window.data()))
+            children.indexOf(childLive->window()) > children.indexOf(Access::live(*front)->window()))
             front = form;
     }
     return front;

@@ -261,7 +261,7 @@ bool EventsAllowed(const Control* owner)
     if (owner == nullptr || g_ending)
         return false;
     ControlImpl* impl = Access::implOf(*owner);
-    return impl != nullptr && !impl->retired && !impl->live.designing;
+    return impl != nullptr && !impl->retired && !impl->live.designing();
 }
 
 DispatchScope::DispatchScope()

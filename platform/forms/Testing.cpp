@@ -69,7 +69,7 @@ QWidget* formWidget(Form& form)
 {
     FormLifecycle::load(form);
     detail::FormLive* live = Access::live(form);
-    return live ? live->window.data() : nullptr;
+    return live ? live->window() : nullptr;
 }
 
 detail::VisualImpl* visualOf(Control& control)
@@ -285,8 +285,8 @@ void KeyClick(Control& control, int keyCode, int shift)
 void RequestClose(Form& form)
 {
     detail::FormLive* live = Access::live(form);
-    if (live && live->window)
-        live->window->close();
+    if (live && live->window())
+        live->window()->close();
 }
 
 void OnModalShown(std::function<void(Form&)> hook)
@@ -310,7 +310,7 @@ void ResetAfterEnd()
 bool IsShownOnScreen(Form& form)
 {
     detail::FormLive* live = Access::live(form);
-    return live && live->window && live->window->isVisible();
+    return live && live->window() && live->window()->isVisible();
 }
 
 bool IsShownOnScreen(Control& control)

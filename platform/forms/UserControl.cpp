@@ -173,7 +173,7 @@ void Access::ucTerminate(UserControl& control)
 
 void Access::ucMouse(UserControl& control, int kind, int button, int shift, float x, float y)
 {
-    if (!controlAlive(control) || Access::implOf(control)->live.designing)
+    if (!controlAlive(control) || Access::implOf(control)->live.designing())
         return;
     RunHandler([&] {
         if (kind == 0)
@@ -187,7 +187,7 @@ void Access::ucMouse(UserControl& control, int kind, int button, int shift, floa
 
 void Access::ucClick(UserControl& control, bool doubleClick)
 {
-    if (!controlAlive(control) || Access::implOf(control)->live.designing)
+    if (!controlAlive(control) || Access::implOf(control)->live.designing())
         return;
     RunHandler([&] {
         if (doubleClick)
@@ -282,7 +282,7 @@ std::int32_t UserControl::ParentHwnd()
     ControlHost* host = Host();
     if (auto* form = dynamic_cast<Form*>(host)) {
         detail::FormLive* live = Access::live(*form);
-        return live ? live->handle : 0;
+        return live ? live->handle() : 0;
     }
     if (auto* parent = dynamic_cast<UserControl*>(host)) {
         auto* uc = ucImpl(parent->implForPlatform());
@@ -347,10 +347,8 @@ ExternalControl::~ExternalControl()
 {
     // Leave the loaded form's list; the made control goes with this object.
     if (Form* form = Host() ? Host()->TopForm() : nullptr) {
-        if (detail::FormLive* live = Access::live(*form)) {
-            auto& list = live->external;
-            list.erase(std::remove(list.begin(), list.end(), this), list.end());
-        }
+        if (detail::FormLive* live = Access::live(*form))
+            live->removeExternal(this);
     }
 }
 
@@ -444,7 +442,7 @@ ExternalControl& Design::Add(ExternalControl& control, const std::string& classI
     UserControl& made = *object;
     Access::site(made, context_.host, control.Name(), control.Index());
     Access::externalObject(control) = std::move(object);
-    context_.live.external.push_back(&control);
+    context_.live.addExternal(&control);
     context_.added.push_back(&control);
     const bool hasStored = !stored.Names().empty();
     AddUserControl(context_, made, props, hasStored ? &stored : nullptr);
