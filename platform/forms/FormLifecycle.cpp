@@ -272,6 +272,114 @@ void centreWindow(FormLive* live, Form* owner)
                  centre.y() + (centre.height() - outer.height()) / 2);
 }
 
+// A child window of the main frame goes into the frame's client area (the frame loads and
+// shows first). False when the window or the frame went away meanwhile.
+bool placeInMainFrame(Form& form)
+{
+    MDIForm* frame = TheMdiForm();
+    if (frame == nullptr || frame == &form)
+        return true;
+    if (!FormLifecycle::load(*frame))
+        return false;
+    FormLive* frameLive = Access::live(*frame);
+    if (frameLive && frameLive->window() && !frameLive->window()->isVisible())
+        FormLifecycle::show(*frame, vbModeless, nullptr);
+    FormLive* live = Access::live(form);
+    frameLive = Access::live(*frame);
+    if (live == nullptr || frameLive == nullptr || !frameLive->mdiClient())
+        return false;
+    if (live->window()->parentWidget() != frameLive->mdiClient()) {
+        live->window()->setParent(frameLive->mdiClient(), Qt::Widget);
+        live->forgetClientSize();
+    }
+    if (live->style.windowState == vbMaximized)
+        live->window()->setGeometry(frameLive->mdiClient()->rect());
+    return true;
+}
+
+// A top-level window: modal or not, and kept above its owner.
+void applyModalityAndOwner(Form& form, FormLive& live, int style, Form* owner)
+{
+    QWidget* window = live.window();
+    window->setWindowModality(style == vbModal ? Qt::ApplicationModal : Qt::NonModal);
+    if (owner == nullptr || owner == &form)
+        return;
+    FormLive* ownerLive = Access::live(*owner);
+    if (ownerLive && ownerLive->window()) {
+        window->winId();
+        ownerLive->window()->window()->winId();
+        if (window->windowHandle())
+            window->windowHandle()->setTransientParent(ownerLive->window()->window()->windowHandle());
+    }
+}
+
+// Shows the window in its window state, centred the first time, brought to the front and
+// activated. False when the window went away meanwhile.
+bool showWindow(Form& form, Form* owner)
+{
+    FormLive* live = Access::live(form);
+    if (live == nullptr || !live->window())
+        return false;
+    const bool wasVisible = live->window()->isVisible();
+    const bool centre = !live->shownBefore() && isTopLevel(live);
+    if (centre)
+        centreWindow(live, owner);
+    if (isTopLevel(live) && live->style.windowState == vbMaximized)
+        live->window()->showMaximized();
+    else if (isTopLevel(live) && live->style.windowState == vbMinimized)
+        live->window()->showMinimized();
+    else
+        live->window()->show();
+    if ((live = Access::live(form)) == nullptr)
+        return false;
+    if (centre)
+        centreWindow(live, owner);  // again, now that the window system's frame is known
+    live->window()->raise();
+    if (isTopLevel(live) && !live->window()->testAttribute(Qt::WA_ShowWithoutActivating))
+        live->window()->activateWindow();
+    if (!live->shownBefore()) {
+        live->markShown();
+        FormLifecycle::raiseResize(form);
+    }
+    if (!wasVisible && !isTopLevel(Access::live(form)))
+        FormLifecycle::activated(form);
+    return true;
+}
+
+// The modal window disables every other window; a window that is disabled gives up the mouse
+// capture (as the window system's cancel-mode message makes it do).
+void takeCaptureFromOtherWindows(FormLive& live)
+{
+    if (HWND holder = GetCapture()) {
+        QWidget* input = WindowInput(holder);
+        if (input != nullptr && input != live.window() && !live.window()->isAncestorOf(input))
+            ReleaseCapture();
+    }
+}
+
+// Runs the nested loop of a modal window until the window unloads or hides (or the program
+// ends).
+void runModalLoop(Form& form)
+{
+    FormState& st = Access::state(form);
+    FormLive* live = st.live.get();
+    if (live == nullptr || !live->window() || !live->window()->isVisible())
+        return;
+    takeCaptureFromOtherWindows(*live);
+    QEventLoop loop;
+    st.modalLoop = &loop;
+    if (g_modalHook) {
+        auto hook = g_modalHook;
+        RunHandler([&] { hook(form); });
+    }
+    live = st.live.get();
+    if (live != nullptr && live->window() && live->window()->isVisible() && !Ending())
+        loop.exec();
+    st.modalLoop = nullptr;
+    if ((live = st.live.get()) != nullptr && live->window() && !live->window()->isVisible())
+        live->window()->setWindowModality(Qt::NonModal);
+}
+
 }  // namespace
 
 void FormLifecycle::show(Form& form, int style, Form* owner)
@@ -289,87 +397,15 @@ void FormLifecycle::show(Form& form, int style, Form* owner)
     if (style == vbModal && live->window() && live->window()->isVisible())
         return;
     if (live->style.mdiChild) {
-        MDIForm* frame = TheMdiForm();
-        if (frame != nullptr && frame != &form) {
-            if (!load(*frame))
-                return;
-            FormLive* frameLive = Access::live(*frame);
-            if (frameLive && frameLive->window() && !frameLive->window()->isVisible())
-                show(*frame, vbModeless, nullptr);
-            live = st.live.get();
-            frameLive = Access::live(*frame);
-            if (live == nullptr || frameLive == nullptr || !frameLive->mdiClient())
-                return;
-            if (live->window()->parentWidget() != frameLive->mdiClient()) {
-                live->window()->setParent(frameLive->mdiClient(), Qt::Widget);
-                live->forgetClientSize();
-            }
-            if (live->style.windowState == vbMaximized)
-                live->window()->setGeometry(frameLive->mdiClient()->rect());
-        }
+        if (!placeInMainFrame(form))
+            return;
     } else if (isTopLevel(live)) {
-        QWidget* window = live->window();
-        window->setWindowModality(style == vbModal ? Qt::ApplicationModal : Qt::NonModal);
-        if (owner != nullptr && owner != &form) {
-            FormLive* ownerLive = Access::live(*owner);
-            if (ownerLive && ownerLive->window()) {
-                window->winId();
-                ownerLive->window()->window()->winId();
-                if (window->windowHandle())
-                    window->windowHandle()->setTransientParent(ownerLive->window()->window()->windowHandle());
-            }
-        }
+        applyModalityAndOwner(form, *live, style, owner);
     }
-    live = st.live.get();
-    if (live == nullptr || !live->window())
+    if (!showWindow(form, owner))
         return;
-    const bool wasVisible = live->window()->isVisible();
-    const bool centre = !live->shownBefore() && isTopLevel(live);
-    if (centre)
-        centreWindow(live, owner);
-    if (isTopLevel(live) && live->style.windowState == vbMaximized)
-        live->window()->showMaximized();
-    else if (isTopLevel(live) && live->style.windowState == vbMinimized)
-        live->window()->showMinimized();
-    else
-        live->window()->show();
-    if ((live = st.live.get()) == nullptr)
-        return;
-    if (centre)
-        centreWindow(live, owner);  // again, now that the window system's frame is known
-    live->window()->raise();
-    if (isTopLevel(live) && !live->window()->testAttribute(Qt::WA_ShowWithoutActivating))
-        live->window()->activateWindow();
-    if (!live->shownBefore()) {
-        live->markShown();
-        raiseResize(form);
-    }
-    if (!wasVisible && !isTopLevel(st.live.get()))
-        activated(form);
-    if (style != vbModal)
-        return;
-    live = st.live.get();
-    if (live == nullptr || !live->window() || !live->window()->isVisible())
-        return;
-    // The modal window disables every other window; a window that is disabled gives up the
-    // mouse capture (as the window system's cancel-mode message makes it do).
-    if (HWND holder = GetCapture()) {
-        QWidget* input = WindowInput(holder);
-        if (input != nullptr && input != live->window() && !live->window()->isAncestorOf(input))
-            ReleaseCapture();
-    }
-    QEventLoop loop;
-    st.modalLoop = &loop;
-    if (g_modalHook) {
-        auto hook = g_modalHook;
-        RunHandler([&] { hook(form); });
-    }
-    live = st.live.get();
-    if (live != nullptr && live->window() && live->window()->isVisible() && !Ending())
-        loop.exec();
-    st.modalLoop = nullptr;
-    if ((live = st.live.get()) != nullptr && live->window() && !live->window()->isVisible())
-        live->window()->setWindowModality(Qt::NonModal);
+    if (style == vbModal)
+        runModalLoop(form);
 }
 
 void FormLifecycle::hide(Form& form)
