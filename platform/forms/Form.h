@@ -131,8 +131,9 @@ public:
     void Unload();
     bool IsLoaded() const;  // does not load
     // vbModeless returns at once; vbModal runs a nested message loop and returns when the form
-    // has been unloaded or hidden. Showing modal a form that is already on the screen (modal or
-    // not) does nothing.
+    // has been unloaded or hidden. Showing modal a form that is already on the screen does
+    // nothing; when it is shown modal already, that is a programming error, reported as such
+    // (SetProgrammingErrorHandler).
     void Show(int style = vbModeless, Form* owner = nullptr);
     void Show(int style, Form& owner) { Show(style, &owner); }
     void Hide();

@@ -387,8 +387,11 @@ void FormLifecycle::show(Form& form, int style, Form* owner)
     if (Ending())
         return;
     FormState& st = Access::state(form);
-    if (style == vbModal && st.modalLoop != nullptr)
+    if (style == vbModal && st.modalLoop != nullptr) {
+        // Its loop would run inside itself, and the outer Show would return at the inner end.
+        ReportProgrammingError("Show vbModal of " + form.Name() + ", which is shown modal already");
         return;
+    }
     DispatchScope scope;
     if (!load(form))
         return;

@@ -345,6 +345,8 @@ public:
 bool Ending();
 void SetEnding(bool value);
 int DispatchDepth();
+// Reports a call the program must never make (see SetProgrammingErrorHandler).
+void ReportProgrammingError(const std::string& description);
 void Retire(std::unique_ptr<FormLive> live);
 void RetireControl(std::unique_ptr<UserControl> control);
 void QuitMainLoopIfIdle();

@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <exception>
 
@@ -26,6 +27,12 @@ namespace detail {
 std::function<void(Form&)> g_modalHook;
 
 namespace {
+
+ProgrammingErrorHandler& programmingErrorHandler()
+{
+    static ProgrammingErrorHandler& handler = *new ProgrammingErrorHandler;
+    return handler;
+}
 
 bool g_ending = false;
 int g_depth = 0;
@@ -100,6 +107,16 @@ void flushGraveyard()
 }
 
 }  // namespace
+
+void ReportProgrammingError(const std::string& description)
+{
+    if (ProgrammingErrorHandler handler = programmingErrorHandler()) {
+        RunHandler([&] { handler(description); });
+        return;
+    }
+    qWarning("Programming error: %s", description.c_str());
+    assert(false && "a call the program must never make (see the warning above)");
+}
 
 void EnsureApplication()
 {
@@ -399,6 +416,11 @@ void End()
 bool IsEnding()
 {
     return detail::g_ending;
+}
+
+void SetProgrammingErrorHandler(ProgrammingErrorHandler handler)
+{
+    detail::programmingErrorHandler() = std::move(handler);
 }
 
 std::vector<Form*> AllForms()

@@ -5,6 +5,9 @@
 #include "platform/forms/Picture.h"
 #include "platform/forms/Types.h"
 
+#include <functional>
+#include <string>
+
 namespace qby {
 
 // Creates the application object once (later calls do nothing) and installs the font
@@ -28,6 +31,13 @@ void DropWaitingInput();
 // event handler runs any more.
 void End();
 bool IsEnding();
+
+// Calls the program must never make, which the runtime detects and refuses (the call does
+// nothing), such as a modal Show of a window that is shown modal already. Each is reported:
+// to the handler set here, or else as a warning that debug builds follow with a failed
+// assertion. An empty handler restores that default.
+using ProgrammingErrorHandler = std::function<void(const std::string& description)>;
+void SetProgrammingErrorHandler(ProgrammingErrorHandler handler);
 
 // The screen.
 class ScreenObject {

@@ -1,4 +1,5 @@
-// Modal windows: nested loops that return in order, hiding ends a loop, re-entry, End.
+// Modal windows: nested loops that return in order, hiding ends a loop, re-entry (a programming
+// error), End.
 #include "platform/forms/Forms.h"
 #include "platform/forms/TestClock.h"
 #include "platform/forms/Testing.h"
@@ -38,8 +39,17 @@ protected:
 
 class ModalTest : public ::testing::Test {
 protected:
-    void SetUp() override { g_log.clear(); }
-    void TearDown() override { test::OnModalShown(nullptr); }
+    void SetUp() override
+    {
+        g_log.clear();
+        SetProgrammingErrorHandler([this](const std::string& description) { errors.push_back(description); });
+    }
+    void TearDown() override
+    {
+        test::OnModalShown(nullptr);
+        SetProgrammingErrorHandler(nullptr);
+    }
+    std::vector<std::string> errors;  // programming errors reported
 };
 
 TEST_F(ModalTest, NestedModalWindowsReturnInOrder)
@@ -121,6 +131,37 @@ TEST_F(ModalTest, ShowingAModalWindowModalAgainDoesNothing)
     box.Show(vbModal);
     EXPECT_EQ(shows, 1);
     EXPECT_FALSE(box.IsLoaded());
+}
+
+TEST_F(ModalTest, ASecondModalShowOfAModalWindowIsReportedAndRefused)
+{
+    Dialog box("frmBOX");
+    Dialog other("frmOTHER");
+    Dialog onScreen("frmMENU");
+    onScreen.Show();
+    test::OnModalShown([&](Form& shown) {
+        if (&shown != &box) {
+            shown.Unload();
+            return;
+        }
+        // A modal Show of another window, or of a window shown modeless, is no error.
+        other.Show(vbModal);
+        onScreen.Show(vbModal);
+        EXPECT_TRUE(errors.empty());
+        box.Show(vbModal);  // returns at once; the first loop goes on
+        EXPECT_EQ(errors.size(), 1u);
+        EXPECT_TRUE(box.IsModal());
+        g_log.push_back("loop goes on");
+        box.Unload();
+    });
+    box.Show(vbModal);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("frmBOX"), std::string::npos);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"frmMENU load", "frmBOX load", "frmOTHER load", "frmOTHER unload",
+                                               "loop goes on", "frmBOX unload"}));
+    EXPECT_FALSE(box.IsLoaded());
+    EXPECT_TRUE(onScreen.IsLoaded());
+    onScreen.Unload();
 }
 
 TEST_F(ModalTest, AWindowThatUnloadsItselfWhileLoadingIsNotWaitedFor)
