@@ -22,9 +22,9 @@ class ControlHost;
 class Design;
 
 namespace detail {
+class Access;
 class ControlImpl;
 class DesignContext;
-class Access;
 // True when events of this control may run now: its window is loaded and being used (not
 // being built from its design), and the program is not ending.
 bool EventsAllowed(const Control* owner);

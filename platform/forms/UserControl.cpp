@@ -73,6 +73,11 @@ void UserControlImpl::raiseMouseUp(int b, int s, float x, float y) { Access::ucM
 void UserControlImpl::raiseClick() { Access::ucClick(*control(), false); }
 void UserControlImpl::raiseDblClick() { Access::ucClick(*control(), true); }
 
+bool UserControlImpl::hiddenAtRunTime() const
+{
+    return invisibleAtRuntime && live.userMode;
+}
+
 void AddUserControl(DesignContext& context, UserControl& control, const UserControl::Props& props,
                     const PropertyBag* stored)
 {
@@ -111,11 +116,6 @@ void AddUserControl(DesignContext& context, UserControl& control, const UserCont
         Access::ucInitProperties(control);
     }
     Access::ucResize(control);
-}
-
-bool UserControlImpl::hiddenAtRunTime() const
-{
-    return invisibleAtRuntime && live.userMode;
 }
 
 void Access::site(UserControl& control, ControlHost* host, const std::string& name, int index)
