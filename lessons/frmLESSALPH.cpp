@@ -1,5 +1,6 @@
 #include "lessons/frmLESSALPH.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Letters.h"
 #include "core/modPROGMAIN_Media.h"
@@ -25,11 +26,11 @@ void frmLESSALPH_Form::Form_Load()
     LoadFormBackground("WINDOW", "DIALOG", *this);
     SetButtonSkin(btnpHELP, "BTNSPEAKER");
 
-    lblTITLE1(0).ToolTipText(GetHelpText(22));
-    btnpBACK.CAPTION(GetHelpText(25));
-    btnpEXIT.CAPTION(GetHelpText(23));
-    btnpNEXT.CAPTION(GetHelpText(26));
-    lbl1Of9.ToolTipText(GetHelpText(27));
+    lblTITLE1(0).ToolTipText(GetHelpText(HelpText::AlphabetInstruction));
+    btnpBACK.CAPTION(GetHelpText(HelpText::GoBack));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
+    btnpNEXT.CAPTION(GetHelpText(HelpText::GoToNext));
+    lbl1Of9.ToolTipText(GetHelpText(HelpText::CurrentPictureNumber));
 
     strLetter.assign(1, 'A');  // not = "A": GCC 12 warns falsely about that inlined copy
     lngPage = 1;

@@ -1,5 +1,6 @@
 #include "lessons/frmLESSPAIR.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Letters.h"
 #include "core/modPROGMAIN_Media.h"
@@ -58,10 +59,10 @@ void frmLESSPAIR_Form::Form_Load()
     SetButtonSkin(btnpNEW, "BTN");
     LoadFormBackground("WINDOW", "DIALOG", *this);
 
-    btnpEXIT.CAPTION(GetHelpText(23));
-    lblCLICKCARDS.Caption(GetHelpText(29));
-    btnpNEW.CAPTION(GetHelpText(28));
-    for (int i = 0; i < kCards; ++i) picCARD(i).ToolTipText(GetHelpText(30));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
+    lblCLICKCARDS.Caption(GetHelpText(HelpText::PairsInstruction));
+    btnpNEW.CAPTION(GetHelpText(HelpText::PassToNextPictures));
+    for (int i = 0; i < kCards; ++i) picCARD(i).ToolTipText(GetHelpText(HelpText::CardTip));
 
     DealCards();
 }

@@ -1,5 +1,6 @@
 #include "lessons/frmLESSPCWD.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -45,13 +46,13 @@ frmLESSPCWD_Form::frmLESSPCWD_Form() : Form("frmLESSPCWD")
 
 void frmLESSPCWD_Form::Form_Load()
 {
-    btnpEXIT.CAPTION(GetHelpText(23));
-    btnpNEW.CAPTION(GetHelpText(28));
-    btnpBtnHELP.ToolTip(GetHelpText(36));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
+    btnpNEW.CAPTION(GetHelpText(HelpText::PassToNextPictures));
+    btnpBtnHELP.ToolTip(GetHelpText(HelpText::PictureHelpTip));
     LoadFormBackground("WINDOW", "DIALOG", *this);
     SetButtonSkin(btnpBtnHELP, "BTNSPEAKER");
-    lblTOPLAY.Caption(GetHelpText(35));
-    lblWORDHIDDEN.ToolTipText(GetHelpText(34));
+    lblTOPLAY.Caption(GetHelpText(HelpText::ClickLetterToPlay));
+    lblWORDHIDDEN.ToolTipText(GetHelpText(HelpText::ClickLettersToFillSpaces));
     SetButtonSkin(btnpEXIT, "BTN");
     SetButtonSkin(btnpNEW, "BTN");
     NewGame();

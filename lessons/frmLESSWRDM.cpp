@@ -1,5 +1,6 @@
 #include "lessons/frmLESSWRDM.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -17,16 +18,20 @@ frmLESSWRDM_Form::frmLESSWRDM_Form() : Form("frmLESSWRDM")
 void frmLESSWRDM_Form::Form_Load()
 {
     LoadFormBackground("WINDOW", "DIALOG", *this);
-    btnpEXIT.CAPTION(GetHelpText(23));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
     // Each subject's name in the help language, in this order.
     struct SubjectText {
         int index;
-        int text;
+        std::int32_t text;
     };
-    static constexpr SubjectText tips[] = {{0, 9},  {1, 10}, {2, 11}, {3, 12}, {4, 13},
-                                           {8, 14}, {9, 15}, {7, 16}, {6, 17}, {5, 18}};
+    static constexpr SubjectText tips[] = {
+        {0, HelpText::SubjectAnimals},       {1, HelpText::SubjectColors},
+        {2, HelpText::SubjectFruits},        {3, HelpText::SubjectGeneralItems},
+        {4, HelpText::SubjectMusicalInstruments}, {8, HelpText::SubjectNaturalEvents},
+        {9, HelpText::SubjectPets},          {7, HelpText::SubjectSports},
+        {6, HelpText::SubjectTransports},    {5, HelpText::SubjectVegetables}};
     for (const SubjectText& tip : tips) btnpPICWORD1(tip.index).ToolTip(GetHelpText(tip.text));
-    lblSELECT.Caption(GetHelpText(8));
+    lblSELECT.Caption(GetHelpText(HelpText::WordsMenuInstruction));
     SetButtonSkin(btnpEXIT, "BTN");
     blnSubjectChosen = false;
     for (int i = 0; i <= 9; ++i) btnpPICWORD1(i).Enabled(true);

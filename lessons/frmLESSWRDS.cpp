@@ -1,5 +1,6 @@
 #include "lessons/frmLESSWRDS.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -44,12 +45,12 @@ void frmLESSWRDS_Form::Form_Load()
 {
     picSCALE.ToolTipText(RunText(lngFound));
     LoadFormBackground("WINDOW", "DIALOG", *this);
-    btnpEXIT.CAPTION(GetHelpText(23));
-    lblWORDSCLICK.Caption(GetHelpText(19));
-    lbl1Of9frmLESSWRDS.ToolTipText(GetHelpText(27));
-    btnpHELP.ToolTip(GetHelpText(36));
-    btnpNEXT.CAPTION(GetHelpText(26));
-    for (int i = 0; i <= 4; ++i) btnpPICWORD1(i).CAPTION(GetHelpText(20));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
+    lblWORDSCLICK.Caption(GetHelpText(HelpText::WordsInstruction));
+    lbl1Of9frmLESSWRDS.ToolTipText(GetHelpText(HelpText::CurrentPictureNumber));
+    btnpHELP.ToolTip(GetHelpText(HelpText::PictureHelpTip));
+    btnpNEXT.CAPTION(GetHelpText(HelpText::GoToNext));
+    for (int i = 0; i <= 4; ++i) btnpPICWORD1(i).CAPTION(GetHelpText(HelpText::WordButtonTip));
     SetButtonSkin(btnpHELP, "BTNSPEAKER");
     SetButtonSkin(btnpEXIT, "BTN");
     SetButtonSkin(btnpNEXT, "BTN");

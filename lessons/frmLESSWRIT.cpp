@@ -1,5 +1,6 @@
 #include "lessons/frmLESSWRIT.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
 #include "core/modSTRINGS.h"
@@ -26,10 +27,10 @@ frmLESSWRIT_Form::frmLESSWRIT_Form() : Form("frmLESSWRIT")
 
 void frmLESSWRIT_Form::Form_Load()
 {
-    btnpEXIT.CAPTION(GetHelpText(23));
-    btnpPicbtn5.CAPTION(GetHelpText(51));
-    btnpPicbtn6.CAPTION(GetHelpText(51));
-    lblThisIsHowTheyAre.Caption(GetHelpText(21));
+    btnpEXIT.CAPTION(GetHelpText(HelpText::Close));
+    btnpPicbtn5.CAPTION(GetHelpText(HelpText::PlayAnimation));
+    btnpPicbtn6.CAPTION(GetHelpText(HelpText::PlayAnimation));
+    lblThisIsHowTheyAre.Caption(GetHelpText(HelpText::WriteAlongInstruction));
 
     LoadFormBackground("WINDOW", "DIALOG", *this);
     SetButtonSkin(btnpEXIT, "BTN");

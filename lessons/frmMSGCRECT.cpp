@@ -1,5 +1,6 @@
 #include "lessons/frmMSGCRECT.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
 #include "lessons/FeedbackBox.h"
@@ -14,7 +15,7 @@ frmMSGCRECT_Form::frmMSGCRECT_Form() : Form("frmMSGCRECT")
 // box comes up.
 void frmMSGCRECT_Form::Form_Load()
 {
-    btnpOK.CAPTION(GetHelpText(24));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
     SetButtonSkin(btnpOK, "BTN");
     PlayWin();
     LoadFormBackground("MSGBOX", "DIALOG", *this);

@@ -1,5 +1,6 @@
 #include "lessons/frmMSGCRT10.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
 #include "lessons/FeedbackBox.h"
@@ -12,7 +13,7 @@ frmMSGCRT10_Form::frmMSGCRT10_Form() : Form("frmMSGCRT10")
 
 void frmMSGCRT10_Form::Form_Load()
 {
-    btnpOK.CAPTION(GetHelpText(24));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
     SetButtonSkin(btnpOK, "BTN");
     PlayBellHigh();
     LoadFormBackground("MSGBOX", "DIALOG", *this);

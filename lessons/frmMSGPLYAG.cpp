@@ -1,5 +1,6 @@
 #include "lessons/frmMSGPLYAG.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -15,8 +16,8 @@ void frmMSGPLYAG_Form::Form_Load()
     SetButtonSkin(btnpYES, "BTN");
     SetButtonSkin(btnpNO, "BTN");
     LoadFormBackground("MSGBOX", "DIALOG", *this);
-    btnpYES.CAPTION(GetHelpText(33));
-    btnpNO.CAPTION(GetHelpText(32));
+    btnpYES.CAPTION(GetHelpText(HelpText::YesPlease));
+    btnpNO.CAPTION(GetHelpText(HelpText::NoThankyou));
     blnPlayAgain = true;
 }
 

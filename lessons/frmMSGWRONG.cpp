@@ -1,5 +1,6 @@
 #include "lessons/frmMSGWRONG.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
 
@@ -11,7 +12,7 @@ frmMSGWRONG_Form::frmMSGWRONG_Form() : Form("frmMSGWRONG")
 void frmMSGWRONG_Form::Form_Load()
 {
     SetButtonSkin(btnpOK, "BTN");
-    btnpOK.CAPTION(GetHelpText(24));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
     LoadFormBackground("MSGBOX", "DIALOG", *this);
     PlayLoose();
 }

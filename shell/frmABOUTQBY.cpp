@@ -1,5 +1,6 @@
 #include "shell/frmABOUTQBY.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -39,7 +40,7 @@ void frmABOUTQBY_Form::Form_Load()
     if (auto version = AboutVersionNumber(App.Major(), App.Minor(), App.Revision())) {
         lblVersion1_0.Caption("Version: " + *version);
     }
-    btnpOK.CAPTION(GetHelpText(24));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
     lblEMAIL.MousePointer(qby::vbCustom);
     const auto cursor = qby::LoadResData(101, "CURSOR");
     if (!cursor.empty()) {

@@ -1,5 +1,6 @@
 #include "shell/frmLANGUAGE.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
@@ -23,18 +24,18 @@ void frmLANGUAGE_Form::Form_Load()
     strSavedHelpLanguage = strHelpLanguage;
     strSavedLanguage = strLanguage;
 
-    btnpOK.CAPTION(GetHelpText(24));
-    btnpCANCEL.CAPTION(GetHelpText(23));
-    btnpENGHELP.ToolTip(GetHelpText(50));
-    lblENGHELP.Caption(GetHelpText(50));
-    btnpKOREAN.ToolTip(GetHelpText(49));
-    lblKOREANHELP.Caption(GetHelpText(49));
-    lblHELPTYPE.Caption(GetHelpText(48));
-    btnpENGLISH.ToolTip(GetHelpText(46));
-    lblENGLISH.Caption(GetHelpText(46));
-    btnpAMERICAN.ToolTip(GetHelpText(47));
-    lblAMERICAN.Caption(GetHelpText(47));
-    lblENGLISHTYPE.Caption(GetHelpText(45));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
+    btnpCANCEL.CAPTION(GetHelpText(HelpText::Close));
+    btnpENGHELP.ToolTip(GetHelpText(HelpText::EnglishHelp));
+    lblENGHELP.Caption(GetHelpText(HelpText::EnglishHelp));
+    btnpKOREAN.ToolTip(GetHelpText(HelpText::KoreanHelp));
+    lblKOREANHELP.Caption(GetHelpText(HelpText::KoreanHelp));
+    lblHELPTYPE.Caption(GetHelpText(HelpText::HelpInstruction));
+    btnpENGLISH.ToolTip(GetHelpText(HelpText::EnglishWords));
+    lblENGLISH.Caption(GetHelpText(HelpText::EnglishWords));
+    btnpAMERICAN.ToolTip(GetHelpText(HelpText::AmericanWords));
+    lblAMERICAN.Caption(GetHelpText(HelpText::AmericanWords));
+    lblENGLISHTYPE.Caption(GetHelpText(HelpText::VarietyInstruction));
 
     SetButtonSkin(btnpOK, "BTN");
     SetButtonSkin(btnpCANCEL, "BTN");
@@ -73,14 +74,14 @@ void frmLANGUAGE_Form::AmericanSelect()
 void frmLANGUAGE_Form::ApplyChoiceTexts()
 {
     // In the help language stored in the registry: a new choice shows only after OK.
-    btnpOK.CAPTION(GetHelpText(24));
-    btnpCANCEL.CAPTION(GetHelpText(23));
-    btnpENGHELP.ToolTip(GetHelpText(50));
-    btnpKOREAN.ToolTip(GetHelpText(49));
-    lblHELPTYPE.ToolTipText(GetHelpText(48));
-    btnpENGLISH.ToolTip(GetHelpText(46));
-    btnpAMERICAN.ToolTip(GetHelpText(47));
-    lblENGLISHTYPE.ToolTipText(GetHelpText(45));
+    btnpOK.CAPTION(GetHelpText(HelpText::OK));
+    btnpCANCEL.CAPTION(GetHelpText(HelpText::Close));
+    btnpENGHELP.ToolTip(GetHelpText(HelpText::EnglishHelp));
+    btnpKOREAN.ToolTip(GetHelpText(HelpText::KoreanHelp));
+    lblHELPTYPE.ToolTipText(GetHelpText(HelpText::HelpInstruction));
+    btnpENGLISH.ToolTip(GetHelpText(HelpText::EnglishWords));
+    btnpAMERICAN.ToolTip(GetHelpText(HelpText::AmericanWords));
+    lblENGLISHTYPE.ToolTipText(GetHelpText(HelpText::VarietyInstruction));
 }
 
 void frmLANGUAGE_Form::EngHelpSelect()

@@ -1,5 +1,6 @@
 #include "shell/frmMAINMENU.h"
 
+#include "core/HelpTextNumbers.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
 #include "lessons/frmLESSALPH.h"
@@ -46,22 +47,22 @@ void frmMAINMENU_Form::Form_Load()
 void frmMAINMENU_Form::RefreshText()
 {
     // One lookup per line: a caption and a tooltip of the same number are fetched twice.
-    lblALPHABET.Caption(GetHelpText(37));
-    btnpALPHABET.ToolTip(GetHelpText(37));
-    lblLEARNWORDS.Caption(GetHelpText(38));
-    btnpWORDS.ToolTip(GetHelpText(38));
-    lblMATCHINGPAIR.Caption(GetHelpText(41));
-    btnpPAIRS.ToolTip(GetHelpText(41));
-    lblPICTSWORDS.Caption(GetHelpText(39));
-    btnpPICANDWORDS.ToolTip(GetHelpText(39));
-    lblWRITELETTER.Caption(GetHelpText(40));
-    btnpWRITEALONG.ToolTip(GetHelpText(40));
-    btnpABOUT.CAPTION(GetHelpText(44));
-    btnpABOUT.ToolTip(GetHelpText(44));
-    btnpCLOSEPROGRAM.CAPTION(GetHelpText(42));
-    btnpCLOSEPROGRAM.ToolTip(GetHelpText(42));
-    btnpLANGUAGE.CAPTION(GetHelpText(43));
-    btnpLANGUAGE.ToolTip(GetHelpText(43));
+    lblALPHABET.Caption(GetHelpText(HelpText::MenuAlphabet));
+    btnpALPHABET.ToolTip(GetHelpText(HelpText::MenuAlphabet));
+    lblLEARNWORDS.Caption(GetHelpText(HelpText::MenuWords));
+    btnpWORDS.ToolTip(GetHelpText(HelpText::MenuWords));
+    lblMATCHINGPAIR.Caption(GetHelpText(HelpText::MenuMatchingPair));
+    btnpPAIRS.ToolTip(GetHelpText(HelpText::MenuMatchingPair));
+    lblPICTSWORDS.Caption(GetHelpText(HelpText::MenuPicturesAndWords));
+    btnpPICANDWORDS.ToolTip(GetHelpText(HelpText::MenuPicturesAndWords));
+    lblWRITELETTER.Caption(GetHelpText(HelpText::MenuWriteLetters));
+    btnpWRITEALONG.ToolTip(GetHelpText(HelpText::MenuWriteLetters));
+    btnpABOUT.CAPTION(GetHelpText(HelpText::MenuAbout));
+    btnpABOUT.ToolTip(GetHelpText(HelpText::MenuAbout));
+    btnpCLOSEPROGRAM.CAPTION(GetHelpText(HelpText::MenuExit));
+    btnpCLOSEPROGRAM.ToolTip(GetHelpText(HelpText::MenuExit));
+    btnpLANGUAGE.CAPTION(GetHelpText(HelpText::MenuLanguage));
+    btnpLANGUAGE.ToolTip(GetHelpText(HelpText::MenuLanguage));
 }
 
 // A lesson button closes the menu and opens its activity in the main frame; nothing is passed.
