@@ -4,19 +4,23 @@
 #include <fstream>
 #include <iterator>
 
-namespace content_files {
+namespace contenttest {
 
-std::filesystem::path resourcePath(const std::string& relative) {
+std::filesystem::path resourcePath(const std::string& relative)
+{
     return std::filesystem::path(QBY_SOURCE_DIR) / "resources" / relative;
 }
 
-std::optional<std::string> readFile(const std::filesystem::path& path) {
+std::optional<std::string> readFile(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::vector<std::string> splitCrLf(const std::string& text, bool& wellFormed) {
+std::vector<std::string> splitCrLf(const std::string& text, bool& wellFormed)
+{
     wellFormed = true;
     std::vector<std::string> lines;
     std::string line;
@@ -27,13 +31,13 @@ std::vector<std::string> splitCrLf(const std::string& text, bool& wellFormed) {
             line.clear();
             ++i;
         } else if (c == '\r' || c == '\n') {
-            wellFormed = false;   // a lone CR or LF
+            wellFormed = false;  // a lone CR or LF
         } else {
             line += c;
         }
     }
     if (!line.empty()) {
-        wellFormed = false;   // last line without its CR LF
+        wellFormed = false;  // last line without its CR LF
         lines.push_back(line);
     }
     return lines;
@@ -41,18 +45,21 @@ std::vector<std::string> splitCrLf(const std::string& text, bool& wellFormed) {
 
 namespace {
 
-uint32_t le32(const std::string& b, size_t at) {
+uint32_t le32(const std::string& b, size_t at)
+{
     return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
            uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
 }
 
-uint16_t le16(const std::string& b, size_t at) {
+uint16_t le16(const std::string& b, size_t at)
+{
     return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
 }
 
 }  // namespace
 
-std::optional<WaveInfo> parseWave(const std::string& bytes, std::string& error) {
+std::optional<WaveInfo> parseWave(const std::string& bytes, std::string& error)
+{
     if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0) {
         error = "not a RIFF WAVE file";
         return std::nullopt;
@@ -90,7 +97,7 @@ std::optional<WaveInfo> parseWave(const std::string& bytes, std::string& error) 
             dataSize = size;
             haveData = true;
         }
-        at += 8 + size + (size & 1);   // chunks are padded to an even size
+        at += 8 + size + (size & 1);  // chunks are padded to an even size
     }
     if (!haveFormat || !haveData) {
         error = haveFormat ? "no data chunk" : "no format chunk";
@@ -118,12 +125,15 @@ std::optional<WaveInfo> parseWave(const std::string& bytes, std::string& error) 
     return info;
 }
 
-std::optional<std::vector<std::string>> wordsOfTable(const std::string& name) {
+std::optional<std::vector<std::string>> wordsOfTable(const std::string& name)
+{
     const auto bytes = readFile(resourcePath("DATA/" + name + ".txt"));
-    if (!bytes) return std::nullopt;
+    if (!bytes)
+        return std::nullopt;
     bool wellFormed = false;
     const std::vector<std::string> lines = splitCrLf(*bytes, wellFormed);
-    if (name.ends_with("_PICANDWORDS")) return lines;
+    if (name.ends_with("_PICANDWORDS"))
+        return lines;
 
     // Groups: a heading line, a count line, then count records of `recordLines` lines each.
     const size_t recordLines = name.ends_with("_INF") ? 4 : 1;
@@ -134,17 +144,21 @@ std::optional<std::vector<std::string>> wordsOfTable(const std::string& name) {
             return std::nullopt;
         const size_t count = std::stoul(lines[at + 1]);
         at += 2;
-        if (count > (lines.size() - at) / recordLines) return std::nullopt;
-        for (size_t i = 0; i < count; ++i, at += recordLines) words.push_back(lines[at]);
+        if (count > (lines.size() - at) / recordLines)
+            return std::nullopt;
+        for (size_t i = 0; i < count; ++i, at += recordLines)
+            words.push_back(lines[at]);
     }
     return words;
 }
 
-std::string wordKey(const std::string& word) {
+std::string wordKey(const std::string& word)
+{
     std::string key;
     for (const char c : word)
-        if (c != ' ') key += char(std::toupper(static_cast<unsigned char>(c)));
+        if (c != ' ')
+            key += char(std::toupper(static_cast<unsigned char>(c)));
     return key;
 }
 
-}  // namespace content_files
+}  // namespace contenttest

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace content_files {
+namespace contenttest {
 
 std::filesystem::path resourcePath(const std::string& relative);
 
@@ -20,12 +20,12 @@ std::optional<std::string> readFile(const std::filesystem::path& path);
 std::vector<std::string> splitCrLf(const std::string& text, bool& wellFormed);
 
 struct WaveInfo {
-    uint16_t format = 0;         // 1 = PCM
+    uint16_t format = 0;  // 1 = PCM
     uint16_t channels = 0;
     uint32_t sampleRate = 0;
     uint16_t bitsPerSample = 0;
     uint32_t frames = 0;
-    std::vector<double> samples;   // first channel, scaled to [-1, 1)
+    std::vector<double> samples;  // first channel, scaled to [-1, 1)
     double seconds() const { return sampleRate ? double(frames) / sampleRate : 0.0; }
 };
 
@@ -41,4 +41,4 @@ std::optional<std::vector<std::string>> wordsOfTable(const std::string& name);
 // Word key of a word: its blanks removed, in upper case ("Ice cream" -> "ICECREAM").
 std::string wordKey(const std::string& word);
 
-}  // namespace content_files
+}  // namespace contenttest

@@ -10,11 +10,12 @@
 #include <set>
 #include <sstream>
 
-using namespace content_files;
+using namespace contenttest;
 
 namespace {
 
-std::vector<std::string> splitList(const std::string& list) {
+std::vector<std::string> splitList(const std::string& list)
+{
     std::vector<std::string> words;
     std::stringstream in(list);
     std::string word;
@@ -28,8 +29,9 @@ std::vector<std::string> splitList(const std::string& list) {
 // The British letters table's words, letter by letter.
 const std::map<char, std::string> kBritishLetterWords = {
     {'A', "Airplane, Ambulance, Apple, Aubergine, Autumn"},
-    {'B', "Banana, Baseball, Basketball, Bear, Bicycle, Blackberry, Black Shoe, Blueberry, "
-          "Blue Car, Blue Sea, Broccoli, Brown Bag, Bus"},
+    {'B',
+     "Banana, Baseball, Basketball, Bear, Bicycle, Blackberry, Black Shoe, Blueberry, "
+     "Blue Car, Blue Sea, Broccoli, Brown Bag, Bus"},
     {'C', "Camel, Car, Carrot, Cat, Cherry, Chilli, Cloud, Corn, Courgette"},
     {'D', "Diving, Dog, Dolphin, Drum, Duck"},
     {'E', "Eagle, Ear, Earth, Egg, Elephant, Emu, Eye"},
@@ -45,8 +47,9 @@ const std::map<char, std::string> kBritishLetterWords = {
     {'O', "Ocean, Onion, Orange, Orange Flower, Orange Pencil"},
     {'P', "Parrot, Pea, Piano, Pineapple, Ping Pong, Pink Flowers, Potato, Pumpkin, Purple Glove"},
     {'Q', "Quail, Queen, Quokka"},
-    {'R', "Rabbit, Radish, Rain, Rainbow, Recorder, Red Guitar, Red Telephone, Rhinoceros, Rock, "
-          "Running"},
+    {'R',
+     "Rabbit, Radish, Rain, Rainbow, Recorder, Red Guitar, Red Telephone, Rhinoceros, Rock, "
+     "Running"},
     {'S', "Ship, Ski, Snow, Squirrel, Storm, Strawberry, Summer, Sunset"},
     {'T', "Tiger, Tomato, Tortoise, Tractor, Train, Tropical Fish, Truck, Turtle"},
     {'U', "Umbrella, Underground, Unicorn"},
@@ -69,12 +72,13 @@ const std::map<char, std::string> kAmericanLetterWordsThatDiffer = {
     {'Z', "Zebra, Zip, Zoo, Zucchini"},
 };
 
-const std::vector<int> kBritishCounts = {5, 13, 9, 5, 7, 7, 8, 5, 5, 4, 7, 5, 6,
+const std::vector<int> kBritishCounts = {5, 13, 9, 5, 7,  7, 8, 5, 5, 4, 7, 5, 6,
                                          5, 5,  9, 3, 10, 8, 8, 3, 3, 8, 2, 4, 3};
-const std::vector<int> kAmericanCounts = {4, 13, 8, 5, 8, 6, 8, 5, 5, 4, 7, 5, 6,
+const std::vector<int> kAmericanCounts = {4, 13, 8, 5, 8,  6,  8, 5, 5, 4, 7, 5, 6,
                                           5, 5,  9, 3, 10, 10, 8, 2, 3, 8, 2, 4, 4};
 
-std::vector<std::string> expectedLetterWords(char letter, bool american) {
+std::vector<std::string> expectedLetterWords(char letter, bool american)
+{
     if (american && kAmericanLetterWordsThatDiffer.count(letter))
         return splitList(kAmericanLetterWordsThatDiffer.at(letter));
     return splitList(kBritishLetterWords.at(letter));
@@ -82,13 +86,14 @@ std::vector<std::string> expectedLetterWords(char letter, bool american) {
 
 // British spellings of the sentences and the American ones that replace them.
 const std::vector<std::pair<std::string, std::string>> kSpellings = {
-    {"colour", "color"},     {"colours", "colors"},   {"coloured", "colored"},
+    {"colour", "color"},       {"colours", "colors"}, {"coloured", "colored"},
     {"colourful", "colorful"}, {"flavour", "flavor"}, {"flavours", "flavors"},
     {"favourite", "favorite"}, {"grey", "gray"},
 };
 
 // Position of `word` in `text` as a whole word (not inside a longer word), from `from` on.
-size_t findWholeWord(const std::string& text, const std::string& word, size_t from = 0) {
+size_t findWholeWord(const std::string& text, const std::string& word, size_t from = 0)
+{
     const auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
     for (size_t at = text.find(word, from); at != std::string::npos; at = text.find(word, at + 1)) {
         const size_t end = at + word.size();
@@ -98,11 +103,13 @@ size_t findWholeWord(const std::string& text, const std::string& word, size_t fr
     return std::string::npos;
 }
 
-bool hasWholeWord(const std::string& text, const std::string& word) {
+bool hasWholeWord(const std::string& text, const std::string& word)
+{
     return findWholeWord(text, word) != std::string::npos;
 }
 
-std::string toAmerican(std::string sentence) {
+std::string toAmerican(std::string sentence)
+{
     for (const auto& [british, american] : kSpellings)
         for (size_t at = findWholeWord(sentence, british); at != std::string::npos;
              at = findWholeWord(sentence, british, at + american.size()))
@@ -110,18 +117,24 @@ std::string toAmerican(std::string sentence) {
     return sentence;
 }
 
-std::string lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+std::string lower(std::string s)
+{
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
 // Blanks and case ignored.
-std::string sortKey(const std::string& word) { return lower(wordKey(word)); }
+std::string sortKey(const std::string& word)
+{
+    return lower(wordKey(word));
+}
 
-bool sortedIgnoringBlanksAndCase(const std::vector<std::string>& words) {
-    return std::is_sorted(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
-        return sortKey(a) < sortKey(b);
-    });
+bool sortedIgnoringBlanksAndCase(const std::vector<std::string>& words)
+{
+    return std::is_sorted(
+        words.begin(), words.end(),
+        [](const std::string& a, const std::string& b) { return sortKey(a) < sortKey(b); });
 }
 
 struct Table {
@@ -130,7 +143,8 @@ struct Table {
     bool crLf = false;
 };
 
-Table loadTable(const std::string& name) {
+Table loadTable(const std::string& name)
+{
     Table table;
     const auto bytes = readFile(resourcePath("DATA/" + name + ".txt"));
     if (!bytes) {
@@ -144,15 +158,16 @@ Table loadTable(const std::string& name) {
 
 // The layout rules every table keeps: CR LF after every line, printable ASCII, no "|", no empty
 // line, no blank at either end of a line.
-void expectPlainLines(const std::string& name, const Table& table) {
+void expectPlainLines(const std::string& name, const Table& table)
+{
     EXPECT_TRUE(table.crLf) << name << ": every line must end with CR LF, the last included";
     for (size_t i = 0; i < table.lines.size(); ++i) {
         const std::string& line = table.lines[i];
         SCOPED_TRACE(name + " line " + std::to_string(i + 1) + ": '" + line + "'");
         EXPECT_FALSE(line.empty());
         EXPECT_EQ(line.find('|'), std::string::npos);
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(),
-                                [](char c) { return c >= 0x20 && c < 0x7f; }));
+        EXPECT_TRUE(
+            std::all_of(line.begin(), line.end(), [](char c) { return c >= 0x20 && c < 0x7f; }));
         if (!line.empty()) {
             EXPECT_NE(line.front(), ' ');
             EXPECT_NE(line.back(), ' ');
@@ -167,7 +182,8 @@ struct WordRecord {
 
 // Parses a letters table into its groups; fails the test on any structural fault.
 std::map<char, std::vector<WordRecord>> parseLettersTable(const std::string& name,
-                                                          const Table& table) {
+                                                          const Table& table)
+{
     std::map<char, std::vector<WordRecord>> groups;
     size_t at = 0;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -177,8 +193,9 @@ std::map<char, std::vector<WordRecord>> parseLettersTable(const std::string& nam
         }
         EXPECT_EQ(table.lines[at], std::string(1, letter)) << name << " line " << at + 1;
         const std::string& countLine = table.lines[at + 1];
-        const bool numeric = !countLine.empty() &&
-            std::all_of(countLine.begin(), countLine.end(), [](char c) { return std::isdigit(uint8_t(c)); });
+        const bool numeric =
+            !countLine.empty() && std::all_of(countLine.begin(), countLine.end(),
+                                              [](char c) { return std::isdigit(uint8_t(c)); });
         if (!numeric) {
             ADD_FAILURE() << name << ": count line of " << letter << " is '" << countLine << "'";
             return groups;
@@ -195,7 +212,8 @@ std::map<char, std::vector<WordRecord>> parseLettersTable(const std::string& nam
 
 class LettersTable : public ::testing::TestWithParam<bool> {};
 
-TEST_P(LettersTable, HasTheWordsOfEveryLetterInOrderWithThreeSentencesEach) {
+TEST_P(LettersTable, HasTheWordsOfEveryLetterInOrderWithThreeSentencesEach)
+{
     const bool american = GetParam();
     const std::string name = american ? "US_INF" : "ENG_INF";
     const Table table = loadTable(name);
@@ -208,7 +226,8 @@ TEST_P(LettersTable, HasTheWordsOfEveryLetterInOrderWithThreeSentencesEach) {
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         SCOPED_TRACE(name + " letter " + std::string(1, letter));
         const auto it = groups.find(letter);
-        const std::vector<WordRecord> records = it == groups.end() ? std::vector<WordRecord>{} : it->second;
+        const std::vector<WordRecord> records =
+            it == groups.end() ? std::vector<WordRecord>{} : it->second;
         EXPECT_EQ(int(records.size()), counts[size_t(letter - 'A')]);
         std::vector<std::string> found;
         for (const WordRecord& record : records) {
@@ -234,37 +253,45 @@ TEST_P(LettersTable, HasTheWordsOfEveryLetterInOrderWithThreeSentencesEach) {
     EXPECT_EQ(oneLetterLines, 26u);
 }
 
-TEST_P(LettersTable, StartsWithTheAirplaneRecord) {
+TEST_P(LettersTable, StartsWithTheAirplaneRecord)
+{
     const Table table = loadTable(GetParam() ? "US_INF" : "ENG_INF");
     ASSERT_GE(table.lines.size(), 6u);
     const std::vector<std::string> start(table.lines.begin(), table.lines.begin() + 6);
-    const std::vector<std::string> expected = {
-        "A", GetParam() ? "4" : "5", "Airplane", "An Airplane can fly very high.",
-        "I go on my holidays by an airplane.", "An airplane can be very noisy."};
+    const std::vector<std::string> expected = {"A",
+                                               GetParam() ? "4" : "5",
+                                               "Airplane",
+                                               "An Airplane can fly very high.",
+                                               "I go on my holidays by an airplane.",
+                                               "An airplane can be very noisy."};
     EXPECT_EQ(start, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(BritishAndAmerican, LettersTable, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "US_INF" : "ENG_INF"; });
 
-TEST(LettersTables, SharedWordsDifferOnlyInAmericanSpelling) {
+TEST(LettersTables, SharedWordsDifferOnlyInAmericanSpelling)
+{
     const auto british = parseLettersTable("ENG_INF", loadTable("ENG_INF"));
     const auto american = parseLettersTable("US_INF", loadTable("US_INF"));
     std::map<std::string, std::vector<std::string>> britishSentences;
     for (const auto& [letter, records] : british)
-        for (const WordRecord& r : records) britishSentences[r.word] = r.sentences;
+        for (const WordRecord& r : records)
+            britishSentences[r.word] = r.sentences;
 
     size_t shared = 0;
     std::set<std::string> britishSpellingsUsed;
     for (const auto& [letter, records] : american) {
         for (const WordRecord& r : records) {
             const auto it = britishSentences.find(r.word);
-            if (it == britishSentences.end()) continue;
+            if (it == britishSentences.end())
+                continue;
             ++shared;
             for (size_t i = 0; i < 3; ++i) {
                 EXPECT_EQ(r.sentences[i], toAmerican(it->second[i])) << r.word;
                 for (const auto& [british, american] : kSpellings)
-                    if (hasWholeWord(it->second[i], british)) britishSpellingsUsed.insert(british);
+                    if (hasWholeWord(it->second[i], british))
+                        britishSpellingsUsed.insert(british);
             }
         }
     }
@@ -294,40 +321,54 @@ struct Subject {
 };
 
 const std::vector<Subject> kSubjects = {
-    {"ANIMALS", "Bear, Camel, Dolphin, Duck, Eagle, Elephant, Emu, Giraffe, Goose, Hippopotamus, "
-                "Horse, Hyena, Ibis, Jaguar, Jellyfish, Kangaroo, Koala, Kookaburra, Lion, Nest, "
-                "Quail, Quokka, Rhinoceros, Squirrel, Tiger, Turtle, Unicorn, Wallaby, Whale, "
-                "Zebra, Zoo", ""},
-    {"COLORS", "Black shoe, Blue car, Blue sea, Brown bag, Green frog, Green plant, Orange flower, "
-               "Orange pencil, Pink flowers, Purple glove, Red guitar, Red telephone, "
-               "Violet flowers, White cup, White flowers, Yellow balloons, Yellow flowers", ""},
-    {"FRUIT", "Apple, Banana, Blackberry, Blueberry, Cherry, Grape, Kiwi fruit, Lemon, Lime, "
-              "Mango, Melon, Orange, Pineapple, Strawberry, Watermelon", ""},
-    {"GENERAL", "Ear, Egg, Eye, Ice cream, Jewellery, Key, Knife and fork, Noodles, Nose, Nut, "
-                "Queen, X ray, Yoghurt, Zip",
+    {"ANIMALS",
+     "Bear, Camel, Dolphin, Duck, Eagle, Elephant, Emu, Giraffe, Goose, Hippopotamus, "
+     "Horse, Hyena, Ibis, Jaguar, Jellyfish, Kangaroo, Koala, Kookaburra, Lion, Nest, "
+     "Quail, Quokka, Rhinoceros, Squirrel, Tiger, Turtle, Unicorn, Wallaby, Whale, "
+     "Zebra, Zoo",
+     ""},
+    {"COLORS",
+     "Black shoe, Blue car, Blue sea, Brown bag, Green frog, Green plant, Orange flower, "
+     "Orange pencil, Pink flowers, Purple glove, Red guitar, Red telephone, "
+     "Violet flowers, White cup, White flowers, Yellow balloons, Yellow flowers",
+     ""},
+    {"FRUIT",
+     "Apple, Banana, Blackberry, Blueberry, Cherry, Grape, Kiwi fruit, Lemon, Lime, "
+     "Mango, Melon, Orange, Pineapple, Strawberry, Watermelon",
+     ""},
+    {"GENERAL",
+     "Ear, Egg, Eye, Ice cream, Jewellery, Key, Knife and fork, Noodles, Nose, Nut, "
+     "Queen, X ray, Yoghurt, Zip",
      "Ear, Egg, Eye, Ice cream, Jewelry, Key, Knife and fork, Noodles, Nose, Nut, Queen, X ray, "
      "Yoghurt, Zip"},
     {"MUSICAL", "Drum, Flute, Guitar, Mandolin, Piano, Recorder, Trumpet, Violin, Xylophone", ""},
-    {"NATURAL", "Autumn, Cloud, Coast, Earth, Fog, Frost, Ice, Island, Lightning, Moon, Night, "
-                "Ocean, Rain, Rainbow, Rock, Snow, Storm, Summer, Sunset, Umbrella, Volcano, Wind, "
-                "Winter", ""},
-    {"PETS", "Cat, Dog, Fish, Hamster, Iguana, Kitten, Parrot, Rabbit, Tortoise, Tropical fish", ""},
-    {"SPORTS", "Baseball, Basketball, Diving, Fishing, Football, Golf, Ping pong, Running, Ski, "
-               "Whistle",
+    {"NATURAL",
+     "Autumn, Cloud, Coast, Earth, Fog, Frost, Ice, Island, Lightning, Moon, Night, "
+     "Ocean, Rain, Rainbow, Rock, Snow, Storm, Summer, Sunset, Umbrella, Volcano, Wind, "
+     "Winter",
+     ""},
+    {"PETS", "Cat, Dog, Fish, Hamster, Iguana, Kitten, Parrot, Rabbit, Tortoise, Tropical fish",
+     ""},
+    {"SPORTS",
+     "Baseball, Basketball, Diving, Fishing, Football, Golf, Ping pong, Running, Ski, "
+     "Whistle",
      "Baseball, Basketball, Diving, Fishing, Golf, Ping Pong, Running, Ski, Soccer, Whistle"},
-    {"TRANSPORT", "Airplane, Ambulance, Bicycle, Bus, Car, Ferry, Helicopter, Jet, Motorcycle, "
-                  "Ship, Tractor, Train, Truck, Underground, Yacht",
+    {"TRANSPORT",
+     "Airplane, Ambulance, Bicycle, Bus, Car, Ferry, Helicopter, Jet, Motorcycle, "
+     "Ship, Tractor, Train, Truck, Underground, Yacht",
      "Airplane, Ambulance, Bicycle, Bus, Car, Ferry, Helicopter, Jet, Motorcycle, Ship, Subway, "
      "Tractor, Train, Truck, Yacht"},
-    {"VEGETABLES", "Aubergine, Broccoli, Carrot, Chilli, Corn, Courgette, Garlic, Lettuce, "
-                   "Mushroom, Onion, Pea, Potato, Pumpkin, Radish, Tomato",
+    {"VEGETABLES",
+     "Aubergine, Broccoli, Carrot, Chilli, Corn, Courgette, Garlic, Lettuce, "
+     "Mushroom, Onion, Pea, Potato, Pumpkin, Radish, Tomato",
      "Broccoli, Carrot, Chili, Corn, Eggplant, Garlic, Lettuce, Mushroom, Onion, Pea, Potato, "
      "Pumpkin, Radish, Tomato, Zucchini"},
 };
 
 class SubjectTable : public ::testing::TestWithParam<bool> {};
 
-TEST_P(SubjectTable, HasTheTenSubjectsWithTheirWords) {
+TEST_P(SubjectTable, HasTheTenSubjectsWithTheirWords)
+{
     const bool american = GetParam();
     const std::string name = american ? "US_WRDS" : "ENG_WRDS";
     const Table table = loadTable(name);
@@ -367,14 +408,19 @@ const char* const kBritishWordList =
     "White Flowers, Wind, Winter, X ray, Xylophone, Yacht, Yellow Balloons, Yellow Flowers, "
     "Yoghurt, Zebra, Zip, Zoo, Zucchini";
 
-std::vector<std::string> expectedWordList(bool american) {
+std::vector<std::string> expectedWordList(bool american)
+{
     auto words = splitList(kBritishWordList);
-    if (!american) return words;
-    const std::map<std::string, std::string> spelling = {
-        {"Aubergine", "Eggplant"}, {"Chilli", "Chili"}, {"Football", "Soccer"},
-        {"Jewellery", "Jewelry"}, {"Underground", "Subway"}};
+    if (!american)
+        return words;
+    const std::map<std::string, std::string> spelling = {{"Aubergine", "Eggplant"},
+                                                         {"Chilli", "Chili"},
+                                                         {"Football", "Soccer"},
+                                                         {"Jewellery", "Jewelry"},
+                                                         {"Underground", "Subway"}};
     for (std::string& w : words)
-        if (spelling.count(w)) w = spelling.at(w);
+        if (spelling.count(w))
+            w = spelling.at(w);
     std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
         return sortKey(a) < sortKey(b);
     });
@@ -383,7 +429,8 @@ std::vector<std::string> expectedWordList(bool american) {
 
 class WordList : public ::testing::TestWithParam<bool> {};
 
-TEST_P(WordList, HoldsTheWordsSortedByItsOwnSpelling) {
+TEST_P(WordList, HoldsTheWordsSortedByItsOwnSpelling)
+{
     const bool american = GetParam();
     const std::string name = american ? "US_PICANDWORDS" : "ENG_PICANDWORDS";
     const Table table = loadTable(name);
@@ -396,9 +443,9 @@ TEST_P(WordList, HoldsTheWordsSortedByItsOwnSpelling) {
     size_t longest = 0;
     size_t withBlanks = 0;
     for (const std::string& line : table.lines) {
-        EXPECT_TRUE(std::all_of(line.begin(), line.end(),
-                                [](char c) { return c == ' ' || std::isalpha(uint8_t(c)); }))
-            << line;
+        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) {
+            return c == ' ' || std::isalpha(uint8_t(c));
+        })) << line;
         EXPECT_TRUE(std::isupper(uint8_t(line.front()))) << line;
         longest = std::max(longest, line.size());
         withBlanks += line.find(' ') != std::string::npos;
@@ -410,7 +457,8 @@ TEST_P(WordList, HoldsTheWordsSortedByItsOwnSpelling) {
 INSTANTIATE_TEST_SUITE_P(BritishAndAmerican, WordList, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "US" : "ENG"; });
 
-TEST(WordLists, AgreeOutsideTheLinesTheRespellingsMove) {
+TEST(WordLists, AgreeOutsideTheLinesTheRespellingsMove)
+{
     const Table british = loadTable("ENG_PICANDWORDS");
     const Table american = loadTable("US_PICANDWORDS");
     ASSERT_EQ(british.lines.size(), american.lines.size());
@@ -420,8 +468,8 @@ TEST(WordLists, AgreeOutsideTheLinesTheRespellingsMove) {
             EXPECT_EQ(british.lines[i], american.lines[i]) << "line " << line;
         }
     }
-    EXPECT_NE(british.lines[3], american.lines[3]);       // line 4: Aubergine / Autumn
-    EXPECT_NE(british.lines[134], american.lines[134]);   // line 135: Underground / Unicorn
+    EXPECT_NE(british.lines[3], american.lines[3]);      // line 4: Aubergine / Autumn
+    EXPECT_NE(british.lines[134], american.lines[134]);  // line 135: Underground / Unicorn
 }
 
 }  // namespace

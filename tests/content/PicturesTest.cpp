@@ -15,39 +15,45 @@
 
 namespace {
 
-using content_files::readFile;
-using content_files::resourcePath;
+using contenttest::readFile;
+using contenttest::resourcePath;
 
 struct JpegFrame {
     int width = 0;
     int height = 0;
-    bool baseline = false;   // SOF0 (or SOF1, extended sequential): not progressive
+    bool baseline = false;  // SOF0 (or SOF1, extended sequential): not progressive
 };
 
 // Walks the marker segments from SOI up to the first start-of-frame and returns its size.
 // Nothing for a file that is not a JPEG or whose segments run past its end.
-std::optional<JpegFrame> readJpegFrame(const std::string& b) {
+std::optional<JpegFrame> readJpegFrame(const std::string& b)
+{
     auto byte = [&](size_t at) { return uint8_t(b[at]); };
-    if (b.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) return std::nullopt;
+    if (b.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8)
+        return std::nullopt;
     size_t at = 2;
     while (at + 4 <= b.size()) {
-        if (byte(at) != 0xFF) return std::nullopt;
+        if (byte(at) != 0xFF)
+            return std::nullopt;
         uint8_t marker = byte(at + 1);
-        if (marker == 0xFF) {   // fill byte before a marker
+        if (marker == 0xFF) {  // fill byte before a marker
             ++at;
             continue;
         }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {   // no length field
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // no length field
             at += 2;
             continue;
         }
-        if (marker == 0xD9 || marker == 0xDA) return std::nullopt;   // EOI/SOS before a frame
+        if (marker == 0xD9 || marker == 0xDA)
+            return std::nullopt;  // EOI/SOS before a frame
         const size_t length = size_t(byte(at + 2)) << 8 | byte(at + 3);
-        if (length < 2 || at + 2 + length > b.size()) return std::nullopt;
+        if (length < 2 || at + 2 + length > b.size())
+            return std::nullopt;
         const bool startOfFrame =
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
-            if (length < 8) return std::nullopt;
+            if (length < 8)
+                return std::nullopt;
             JpegFrame frame;
             frame.height = int(byte(at + 5)) << 8 | byte(at + 6);
             frame.width = int(byte(at + 7)) << 8 | byte(at + 8);
@@ -60,19 +66,21 @@ std::optional<JpegFrame> readJpegFrame(const std::string& b) {
 }
 
 // A JPEG header up to its frame: SOI, an APP0 segment, then a frame of the given kind and size.
-std::string jpegHeader(uint8_t frameMarker, int width, int height) {
+std::string jpegHeader(uint8_t frameMarker, int width, int height)
+{
     std::string b = {char(0xFF), char(0xD8)};
     b += {char(0xFF), char(0xE0), 0, 16, 'J', 'F', 'I', 'F', 0, 1, 1, 0, 0, 1, 0, 1, 0, 0};
-    b += {char(0xFF), char(frameMarker), 0, 17, 8, char(height >> 8), char(height & 0xFF),
+    b += {char(0xFF),       char(frameMarker),  0, 17, 8, char(height >> 8), char(height & 0xFF),
           char(width >> 8), char(width & 0xFF), 3};
     b += std::string(9, '\x11');
     return b;
 }
 
-const std::vector<std::string> kTables = {"ENG_INF",  "US_INF",          "ENG_WRDS",
+const std::vector<std::string> kTables = {"ENG_INF", "US_INF",          "ENG_WRDS",
                                           "US_WRDS", "ENG_PICANDWORDS", "US_PICANDWORDS"};
 
-std::filesystem::path picturePath(const std::string& key) {
+std::filesystem::path picturePath(const std::string& key)
+{
     return resourcePath("CUSTOM/" + key + ".jpg");
 }
 
@@ -81,7 +89,8 @@ constexpr size_t kSmallestPicture = 1500;
 
 }  // namespace
 
-TEST(JpegFrameReader, ReadsSizeAndKindOfFrame) {
+TEST(JpegFrameReader, ReadsSizeAndKindOfFrame)
+{
     const auto baseline = readJpegFrame(jpegHeader(0xC0, 300, 225));
     ASSERT_TRUE(baseline);
     EXPECT_EQ(baseline->width, 300);
@@ -95,30 +104,32 @@ TEST(JpegFrameReader, ReadsSizeAndKindOfFrame) {
     EXPECT_FALSE(progressive->baseline);
 }
 
-TEST(JpegFrameReader, RefusesWhatIsNotAWholeJpegHeader) {
+TEST(JpegFrameReader, RefusesWhatIsNotAWholeJpegHeader)
+{
     const std::string header = jpegHeader(0xC0, 300, 225);
     EXPECT_FALSE(readJpegFrame(""));
     EXPECT_FALSE(readJpegFrame("\x89PNG\r\n\x1a\n and the rest"));
-    EXPECT_FALSE(readJpegFrame(header.substr(0, header.size() - 12)));   // frame cut short
+    EXPECT_FALSE(readJpegFrame(header.substr(0, header.size() - 12)));  // frame cut short
     std::string noFrame = header.substr(0, 20) + "\xFF\xDA";
-    EXPECT_FALSE(readJpegFrame(noFrame));                              // scan before any frame
+    EXPECT_FALSE(readJpegFrame(noFrame));  // scan before any frame
     std::string badLength = header;
-    badLength[5] = char(0xF0);                                          // APP0 longer than the file
+    badLength[5] = char(0xF0);  // APP0 longer than the file
     EXPECT_FALSE(readJpegFrame(badLength));
 }
 
-TEST(WordPictures, EveryWordOfEveryTableHasA300By225BaselineJpeg) {
-    std::map<std::string, std::string> firstUse;   // word key -> where it was first met
+TEST(WordPictures, EveryWordOfEveryTableHasA300By225BaselineJpeg)
+{
+    std::map<std::string, std::string> firstUse;  // word key -> where it was first met
     size_t words = 0;
     for (const std::string& table : kTables) {
-        const auto tableWords = content_files::wordsOfTable(table);
+        const auto tableWords = contenttest::wordsOfTable(table);
         ASSERT_TRUE(tableWords) << table << " cannot be read";
         ASSERT_FALSE(tableWords->empty()) << table;
         words += tableWords->size();
         for (const std::string& word : *tableWords)
-            firstUse.emplace(content_files::wordKey(word), table + " \"" + word + "\"");
+            firstUse.emplace(contenttest::wordKey(word), table + " \"" + word + "\"");
     }
-    EXPECT_GT(words, 900u);   // 157 + 157 + 159 + 159 + 157 + 157 table entries
+    EXPECT_GT(words, 900u);  // 157 + 157 + 159 + 159 + 157 + 157 table entries
 
     std::vector<std::string> problems;
     for (const auto& [key, use] : firstUse) {
@@ -142,12 +153,14 @@ TEST(WordPictures, EveryWordOfEveryTableHasA300By225BaselineJpeg) {
     EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
 }
 
-TEST(WordPictures, ThereAreExactlyThePicturesOfThe165WordKeys) {
+TEST(WordPictures, ThereAreExactlyThePicturesOfThe165WordKeys)
+{
     std::set<std::string> keys;
     for (const std::string& table : kTables) {
-        const auto tableWords = content_files::wordsOfTable(table);
+        const auto tableWords = contenttest::wordsOfTable(table);
         ASSERT_TRUE(tableWords) << table << " cannot be read";
-        for (const std::string& word : *tableWords) keys.insert(content_files::wordKey(word));
+        for (const std::string& word : *tableWords)
+            keys.insert(contenttest::wordKey(word));
     }
     EXPECT_EQ(keys.size(), 165u);
     for (const char* key : {"COAST", "TRUMPET", "JEWELLERY", "JEWELRY", "CHILLI", "CHILI",
