@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # Start-up time and memory of Quillby under a virtual X server, beside a bare Qt window program
-# as the floor. Time: from starting the process until its window is mapped with its title
-# (median of 10 runs, each with an empty configuration folder and Langtext registered). Memory:
-# peak resident set size (VmHWM) one second after the window appeared.
+# as the floor, started alternately. Each start is timed by startup_probe through the X server's
+# own reports: to the window mapped (MapNotify) and to the first paint finished (the last DAMAGE
+# report before half a second of quiet), and its peak resident set size (VmHWM) is read then.
+# Each Quillby start has an empty configuration folder with Langtext registered. Prints the
+# medians and the ratios against the targets (1.5x for both times and for memory).
 #
-#   bench/startup.sh [BUILD_DIR]      (default: build; build a Release tree for real figures)
+#   bench/startup.sh [BUILD_DIR] [RUNS]   (default: build, 11; build a Release tree for real figures)
 set -euo pipefail
 
 build=$(cd "${1:-build}" && pwd)
-runs=10
-for tool in Xvfb xdotool; do
-    command -v "$tool" > /dev/null || { echo "$tool is not installed"; exit 1; }
-done
-for file in quillby bare_window regsvr langtext/liblangtext.so; do
-    [ -e "$build/$file" ] || { echo "$build/$file is missing: build the targets quillby bare_window regsvr langtext"; exit 1; }
+runs=${2:-11}
+command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
+for file in quillby bare_window startup_probe regsvr langtext/liblangtext.so; do
+    [ -e "$build/$file" ] || { echo "$build/$file is missing: build the targets quillby bare_window startup_probe regsvr langtext"; exit 1; }
 done
 
 work=$(mktemp -d)
@@ -23,48 +23,32 @@ trap 'kill $xvfb 2> /dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 
-now_ns() { date +%s%N; }
-
-# measure PROGRAM TITLE: prints "<milliseconds to window> <peak RSS in kB>".
+# measure NAME PROGRAM: appends "<ms mapped> <ms painted> <peak RSS kB>" to $work/NAME.
 measure() {
-    local program=$1 title=$2 start pid id end
     export XDG_CONFIG_HOME="$work/config-$RANDOM$RANDOM"
     mkdir -p "$XDG_CONFIG_HOME"
     "$build/regsvr" "$build/langtext/liblangtext.so" > /dev/null
-    start=$(now_ns)
-    "$program" > /dev/null 2>&1 &
-    pid=$!
-    id=""
-    while [ -z "$id" ]; do
-        kill -0 "$pid" 2> /dev/null || { echo "$program ended before showing its window" >&2; exit 1; }
-        id=$(xdotool search --onlyvisible --pid "$pid" --name "^$title\$" 2> /dev/null | head -1 || true)
-        [ -n "$id" ] || sleep 0.005
-    done
-    end=$(now_ns)
-    sleep 1
-    local rss
-    rss=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2> /dev/null || true
-    echo "$(((end - start) / 1000000)) $rss"
+    "$build/startup_probe" "$2" >> "$work/$1"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+column_median() { cut -d' ' -f"$2" "$work/$1" | median; }
 
-report() {
-    local name=$1 program=$2 title=$3
-    : > "$work/$name"
-    for _ in $(seq "$runs"); do measure "$program" "$title" >> "$work/$name"; done
-    local time rss
-    time=$(cut -d' ' -f1 "$work/$name" | median)
-    rss=$(cut -d' ' -f2 "$work/$name" | median)
-    printf '%-12s window after %6s ms (median of %d)   peak RSS %8s kB\n' "$name" "$time" "$runs" "$rss"
-    echo "$time $rss" > "$work/$name.median"
-}
+# One start of each first, not counted: the file cache and the font cache warm up.
+measure warmup "$build/bare_window"
+measure warmup "$build/quillby"
+for _ in $(seq "$runs"); do
+    measure bare_window "$build/bare_window"
+    measure quillby "$build/quillby"
+done
 
-report bare_window "$build/bare_window" Bare
-report quillby "$build/quillby" Quillby
-read -r bare_time bare_rss < "$work/bare_window.median"
-read -r time rss < "$work/quillby.median"
-awk -v t="$time" -v bt="$bare_time" -v r="$rss" -v br="$bare_rss" \
-    'BEGIN { printf "quillby / bare: time %.2fx (target 1.5x), memory %.2fx (target 2x)\n", t / bt, r / br }'
+for name in bare_window quillby; do
+    printf '%-12s mapped %7.2f ms   painted %7.2f ms   peak RSS %7d kB   (median of %d)\n' "$name" \
+        "$(column_median "$name" 1)" "$(column_median "$name" 2)" "$(column_median "$name" 3)" "$runs"
+done
+awk -v m="$(column_median quillby 1)" -v bm="$(column_median bare_window 1)" \
+    -v p="$(column_median quillby 2)" -v bp="$(column_median bare_window 2)" \
+    -v r="$(column_median quillby 3)" -v br="$(column_median bare_window 3)" 'BEGIN {
+        printf "quillby / bare: mapped %.2fx, painted %.2fx, peak RSS %.2fx (targets 1.5x each): %s\n",
+            m / bm, p / bp, r / br, (m / bm <= 1.5 && p / bp <= 1.5 && r / br <= 1.5) ? "met" : "NOT met"
+    }'

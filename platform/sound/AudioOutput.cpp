@@ -1,6 +1,7 @@
 #include "platform/sound/AudioOutput.h"
 
 #include <cstdlib>
+#include <thread>
 
 namespace qby::sound {
 namespace {
@@ -24,30 +25,28 @@ std::optional<OutputFormat> AudioOutput::Open()
 {
     std::lock_guard lock(deviceMutex_);
     if (backend_) {
-        if (backend_->alive())
+        if (backend_->alive()) {
+            ScheduleReleaseLocked();
             return format_;
+        }
         CloseLocked();  // lost, e.g. unplugged: open the default device again
     }
-    if (lastFailure_ && Clock::now() - *lastFailure_ < retryInterval_)
-        return std::nullopt;
     ++openAttempts_;
-    const QbySoundBackend* backend = SoundBackend();
+    const QbySoundBackend* backend = backendOverride_ ? backendOverride_ : SoundBackend();
     QbySoundFormat obtained{};
-    if (!backend || !backend->open(&obtained)) {
-        NoteFailureLocked();
+    if (!backend || !backend->open(&obtained))
         return std::nullopt;
-    }
     backend_ = backend;
     if (obtained.sampleRate < kMinSampleRate || obtained.sampleRate > kMaxSampleRate ||
         obtained.channels < 1 || obtained.channels > kMaxChannels) {
-        NoteFailureLocked();
+        CloseLocked();
         return std::nullopt;
     }
     // The audio thread is stopped before the libraries it calls into are torn down.
     static const bool closesAtExit = [] { return std::atexit(&AudioOutput::CloseAtExit) == 0; }();
     (void)closesAtExit;
     format_ = OutputFormat{obtained.sampleRate, obtained.channels, obtained.sampleFormat};
-    lastFailure_.reset();
+    ScheduleReleaseLocked();  // also when the sound then cannot be decoded
     return format_;
 }
 
@@ -59,9 +58,10 @@ bool AudioOutput::Play(std::span<const std::uint8_t> samples, std::chrono::micro
         return false;
     QbySoundTimes times{};
     if (!backend_->play(samples.data(), samples.size(), duration.count(), &times)) {
-        NoteFailureLocked();
+        CloseLocked();
         return false;
     }
+    ScheduleReleaseLocked();
     timing.firstSampleHanded = FromNanoseconds(times.firstSampleHanded);
     timing.lastSampleHanded = FromNanoseconds(times.lastSampleHanded);
     return true;
@@ -80,13 +80,6 @@ void AudioOutput::Reset()
 {
     std::lock_guard lock(deviceMutex_);
     CloseLocked();
-    lastFailure_.reset();
-}
-
-void AudioOutput::SetRetryInterval(std::chrono::milliseconds interval)
-{
-    std::lock_guard lock(deviceMutex_);
-    retryInterval_ = interval;
 }
 
 std::uint64_t AudioOutput::OpenAttempts() const
@@ -95,19 +88,79 @@ std::uint64_t AudioOutput::OpenAttempts() const
     return openAttempts_;
 }
 
-// Closing also shuts the backend's audio, so the next attempt looks for drivers afresh.
+bool AudioOutput::DeviceOpen() const
+{
+    std::lock_guard lock(deviceMutex_);
+    return backend_ != nullptr;
+}
+
+void AudioOutput::UseBackend(const QbySoundBackend* backend)
+{
+    std::lock_guard lock(deviceMutex_);
+    CloseLocked();
+    backendOverride_ = backend;
+}
+
+void AudioOutput::UseTestClock(bool on)
+{
+    std::lock_guard lock(deviceMutex_);
+    CloseLocked();
+    testClock_ = on;
+    testNow_ = 0;
+    releaseWake_.notify_all();  // a thread waiting on the real clock gives up
+}
+
+// Time may pass while a sound plays (a recording backend's sound takes its length): the release
+// is then left to the next Advance after it.
+void AudioOutput::AdvanceTestClock(std::chrono::microseconds by)
+{
+    testNow_ += by.count();
+    std::unique_lock lock(deviceMutex_, std::try_to_lock);
+    if (lock.owns_lock() && testClock_ && releaseDue_ && NowLocked() >= *releaseDue_)
+        CloseLocked();
+}
+
+// Closing also shuts the backend's audio (SDL's audio thread and its sound-server connection
+// end), so the next attempt looks for drivers afresh.
 void AudioOutput::CloseLocked()
 {
+    releaseDue_.reset();
     if (backend_) {
         backend_->close();
         backend_ = nullptr;
     }
 }
 
-void AudioOutput::NoteFailureLocked()
+void AudioOutput::ScheduleReleaseLocked()
 {
-    CloseLocked();
-    lastFailure_ = Clock::now();
+    releaseDue_ = NowLocked() + kSoundDeviceIdleRelease;
+    if (testClock_ || releaseWaiting_)
+        return;  // a waiting thread finds the later time when it wakes
+    releaseWaiting_ = true;
+    try {
+        std::thread([this] { ReleaseWhenIdle(); }).detach();
+    } catch (...) {
+        releaseWaiting_ = false;  // no thread to be had: the device stays open until the next try
+    }
+}
+
+// Runs on a thread of its own while a release is pending, and ends with the release.
+void AudioOutput::ReleaseWhenIdle()
+{
+    std::unique_lock lock(deviceMutex_);
+    while (releaseDue_ && !testClock_) {
+        if (Clock::now() >= *releaseDue_) {
+            CloseLocked();
+            break;
+        }
+        releaseWake_.wait_until(lock, *releaseDue_);
+    }
+    releaseWaiting_ = false;
+}
+
+AudioOutput::Clock::time_point AudioOutput::NowLocked() const
+{
+    return testClock_ ? Clock::time_point(std::chrono::microseconds(testNow_.load())) : Clock::now();
 }
 
 }  // namespace qby::sound

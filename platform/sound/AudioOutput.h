@@ -1,12 +1,16 @@
-// The one audio device of the process: opened on first use (which loads the sound backend) and
-// kept open for the run. Callers serialise their use of it.
+// The one audio device of the process: opened by a sound when it is closed (which loads the sound
+// backend the first time), and released again once no sound has played for a while, so that an
+// idle program keeps neither SDL's audio thread nor the sound server busy. Callers serialise
+// their use of Open and Play.
 #pragma once
 
 #include "platform/sound/SoundBackend.h"
 #include "platform/sound/SoundTestHook.h"
 #include "platform/sound/WaveImage.h"
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -19,29 +23,47 @@ public:
     static AudioOutput& Instance();
 
     // The device's format, opening the device if needed; nothing when there is no device or no
-    // backend (then it is not tried again before the retry interval has passed).
+    // backend. A failed attempt costs only the attempt: the next sound tries again.
     std::optional<OutputFormat> Open();
     // Plays samples in the device's format and returns when they have been heard. False when the
-    // device stopped or stalled on the way (it is then closed and tried again later).
+    // device stopped or stalled on the way (it is then closed). Either way the device is released
+    // kSoundDeviceIdleRelease after this call, unless another sound comes first.
     bool Play(std::span<const std::uint8_t> samples, std::chrono::microseconds duration,
               SoundPlayback& timing);
 
     void Reset();
-    void SetRetryInterval(std::chrono::milliseconds interval);
     std::uint64_t OpenAttempts() const;
+    bool DeviceOpen() const;
+    // Plays on `backend`'s device instead of the SDL backend's (null: the SDL backend again).
+    void UseBackend(const QbySoundBackend* backend);
+
+    // The release on a test's clock: no thread waits, Advance releases the device when due.
+    void UseTestClock(bool on);
+    void AdvanceTestClock(std::chrono::microseconds by);
 
 private:
+    using Clock = std::chrono::steady_clock;
+
     AudioOutput() = default;
     static void CloseAtExit();
     void CloseLocked();
-    void NoteFailureLocked();
+    void ScheduleReleaseLocked();
+    void ReleaseWhenIdle();
+    Clock::time_point NowLocked() const;
 
     mutable std::mutex deviceMutex_;
     const QbySoundBackend* backend_ = nullptr;  // set while a device is open
+    const QbySoundBackend* backendOverride_ = nullptr;
     OutputFormat format_;
-    std::optional<std::chrono::steady_clock::time_point> lastFailure_;
-    std::chrono::milliseconds retryInterval_{5000};
     std::uint64_t openAttempts_ = 0;
+
+    // The release of an idle device: when it falls due, and whether a thread waits for it (the
+    // thread ends once it has released the device, so an idle program has none).
+    std::optional<Clock::time_point> releaseDue_;
+    bool releaseWaiting_ = false;
+    std::condition_variable releaseWake_;
+    bool testClock_ = false;
+    std::atomic<std::int64_t> testNow_{0};  // microseconds
 };
 
 }  // namespace qby::sound

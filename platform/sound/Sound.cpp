@@ -143,14 +143,39 @@ void ResetSoundDevice()
     sound::AudioOutput::Instance().Reset();
 }
 
-void SetSoundDeviceRetryInterval(std::chrono::milliseconds interval)
-{
-    sound::AudioOutput::Instance().SetRetryInterval(interval);
-}
-
 std::uint64_t SoundDeviceOpenAttempts()
 {
     return sound::AudioOutput::Instance().OpenAttempts();
+}
+
+bool SoundDeviceOpen()
+{
+    return sound::AudioOutput::Instance().DeviceOpen();
+}
+
+SoundDeviceTestClock::SoundDeviceTestClock()
+{
+    sound::AudioOutput::Instance().UseTestClock(true);
+}
+
+SoundDeviceTestClock::~SoundDeviceTestClock()
+{
+    sound::AudioOutput::Instance().UseTestClock(false);
+}
+
+void SoundDeviceTestClock::Advance(std::chrono::microseconds by)
+{
+    sound::AudioOutput::Instance().AdvanceTestClock(by);
+}
+
+SoundDeviceBackendScope::SoundDeviceBackendScope(const QbySoundBackend& backend)
+{
+    sound::AudioOutput::Instance().UseBackend(&backend);
+}
+
+SoundDeviceBackendScope::~SoundDeviceBackendScope()
+{
+    sound::AudioOutput::Instance().UseBackend(nullptr);
 }
 
 }  // namespace qby

@@ -9,6 +9,8 @@
 // one was handed to the device and when the call returned.
 #pragma once
 
+#include "platform/sound/SoundBackend.h"
+
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -81,13 +83,39 @@ struct SoundPlayback {
 };
 SoundPlayback LastSoundPlayback();
 
-// Closes the device and forgets a failed attempt to open it: the next sound opens the device
-// again, with SDL_AUDIODRIVER read anew.
+// The device is released (closed: SDL's audio thread ends and the sound server is left alone)
+// this long after the last sound ended; the next sound opens it again.
+inline constexpr std::chrono::milliseconds kSoundDeviceIdleRelease{1000};
+
+// Closes the device: the next sound opens it again, with SDL_AUDIODRIVER read anew.
 void ResetSoundDevice();
-// After a failed attempt, the device is tried again only after this interval (5 s by default).
-void SetSoundDeviceRetryInterval(std::chrono::milliseconds interval);
 // How many times opening the device has been attempted in this process.
 std::uint64_t SoundDeviceOpenAttempts();
+bool SoundDeviceOpen();
+
+// For one scope, the idle release runs on this clock instead of the real one: no thread waits,
+// and Advance releases the device once kSoundDeviceIdleRelease has passed on it since the last
+// sound. The device is closed when the scope begins and ends.
+class SoundDeviceTestClock {
+public:
+    SoundDeviceTestClock();
+    ~SoundDeviceTestClock();
+    SoundDeviceTestClock(const SoundDeviceTestClock&) = delete;
+    SoundDeviceTestClock& operator=(const SoundDeviceTestClock&) = delete;
+    // May be called from inside a sound (by a test's backend, as the sound's time passes).
+    void Advance(std::chrono::microseconds by);
+};
+
+// For one scope, sounds play on this backend's device (a test's recording one) instead of SDL's;
+// decoding still uses the SDL backend. The device is closed when the scope begins and ends.
+class SoundDeviceBackendScope {
+public:
+    explicit SoundDeviceBackendScope(const QbySoundBackend& backend);
+    ~SoundDeviceBackendScope();
+    SoundDeviceBackendScope(const SoundDeviceBackendScope&) = delete;
+    SoundDeviceBackendScope& operator=(const SoundDeviceBackendScope&) = delete;
+};
+
 // Makes the first sound load the sound backend (the library that plays and decodes with SDL)
 // from this file instead of the one beside libqbyplatform.so. False, and no effect, once a sound
 // has loaded it.
