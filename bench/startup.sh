@@ -3,7 +3,8 @@
 # as the floor, started alternately. Each start is timed by startup_probe through the X server's
 # own reports: to the window mapped (MapNotify) and to the first paint finished (the last DAMAGE
 # report before half a second of quiet), and its peak resident set size (VmHWM) is read then.
-# Each Quillby start has an empty configuration folder with Langtext registered. Prints the
+# Each start has an empty configuration folder with Langtext and Sizeguard registered, as ./run
+# leaves them. Prints the
 # medians and the ratios against the targets (1.5x for both times and for memory).
 #
 #   bench/startup.sh [BUILD_DIR] [RUNS]   (default: build, 11; build a Release tree for real figures)
@@ -12,8 +13,8 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-11}
 command -v Xvfb > /dev/null || { echo "Xvfb is not installed"; exit 1; }
-for file in quillby bare_window startup_probe regsvr langtext/liblangtext.so; do
-    [ -e "$build/$file" ] || { echo "$build/$file is missing: build the targets quillby bare_window startup_probe regsvr langtext"; exit 1; }
+for file in quillby bare_window startup_probe regsvr langtext/liblangtext.so sizeguard/libsizeguard.so; do
+    [ -e "$build/$file" ] || { echo "$build/$file is missing: build the targets quillby bare_window startup_probe regsvr langtext sizeguard"; exit 1; }
 done
 
 work=$(mktemp -d)
@@ -28,6 +29,7 @@ measure() {
     export XDG_CONFIG_HOME="$work/config-$RANDOM$RANDOM"
     mkdir -p "$XDG_CONFIG_HOME"
     "$build/regsvr" "$build/langtext/liblangtext.so" > /dev/null
+    "$build/regsvr" "$build/sizeguard/libsizeguard.so" > /dev/null
     "$build/startup_probe" "$2" >> "$work/$1"
 }
 

@@ -10,7 +10,9 @@
 # qby_embed_resources(<target> ROOT <dir> PREFIX <prefix> FILES <relative paths...>
 #                     [ALIASES <relative path>=<resource path> ...])
 # Defines the INTERFACE library <target>. A file <dir>/<path> becomes ":<prefix>/<path>" unless
-# ALIASES renames it. With no files, <target> embeds nothing.
+# ALIASES renames it. With no files, <target> embeds nothing. Beside the tree, ":<prefix>.index"
+# lists every path under <prefix>, one a line, sorted: the program's store indexes the resources
+# from it without touching any resource's data.
 function(qby_embed_resources target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "ROOT;PREFIX" "FILES;ALIASES")
   add_library(${target} INTERFACE)
@@ -20,6 +22,7 @@ function(qby_embed_resources target)
 
   set(qrc_body "")
   set(inputs "")
+  set(index_lines "")
   foreach(file IN LISTS arg_FILES)
     set(alias ${file})
     foreach(pair IN LISTS arg_ALIASES)
@@ -29,6 +32,7 @@ function(qby_embed_resources target)
     endforeach()
     set(path ${arg_ROOT}/${file})
     list(APPEND inputs ${path})
+    list(APPEND index_lines "${alias}")
     _qby_xml_escape(alias)
     _qby_xml_escape(path)
     string(APPEND qrc_body "    <file alias=\"${alias}\">${path}</file>\n")
@@ -36,9 +40,19 @@ function(qby_embed_resources target)
 
   set(name ${target})
   set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc)
+  set(index ${CMAKE_CURRENT_BINARY_DIR}/${name}.index)
+  list(SORT index_lines)
+  list(JOIN index_lines "\n" index_body)
+  get_filename_component(index_alias ${arg_PREFIX}.index NAME)
+  get_filename_component(index_prefix ${arg_PREFIX} DIRECTORY)
+  _qby_xml_escape(index_alias)
   # Written at configure time and only when the file list changed.
-  file(CONFIGURE OUTPUT ${qrc} CONTENT
-       "<RCC>\n  <qresource prefix=\"${arg_PREFIX}\">\n${qrc_body}  </qresource>\n</RCC>\n")
+  file(CONFIGURE OUTPUT ${index} CONTENT "${index_body}\n")
+  string(CONCAT qrc_text
+         "<RCC>\n  <qresource prefix=\"${arg_PREFIX}\">\n${qrc_body}  </qresource>\n"
+         "  <qresource prefix=\"${index_prefix}\">\n    <file alias=\"${index_alias}\">${index}</file>\n"
+         "  </qresource>\n</RCC>\n")
+  file(CONFIGURE OUTPUT ${qrc} CONTENT "${qrc_text}")
 
   set(rcc_options --no-compress --name ${name})
   set(pass1_source ${CMAKE_CURRENT_BINARY_DIR}/${name}_pass1.cpp)
@@ -47,7 +61,7 @@ function(qby_embed_resources target)
   # Pass 1: the resource tree and a placeholder for the data (sizes and times of the files).
   add_custom_command(OUTPUT ${pass1_source}
                      COMMAND Qt6::rcc ${rcc_options} --pass 1 --output ${pass1_source} ${qrc}
-                     DEPENDS ${qrc} ${inputs} Qt6::rcc
+                     DEPENDS ${qrc} ${index} ${inputs} Qt6::rcc
                      COMMENT "Indexing ${name}"
                      VERBATIM)
   add_library(${name}_pass1 OBJECT ${pass1_source})

@@ -1,13 +1,14 @@
 // The resource store over Qt's resource system.
 //
 // The build embeds every resource file as ":/quillby/<TYPE>/<NAME>.<ext>" (see
-// resources/CMakeLists.txt). On first use the tree is walked once and indexed by the folded type
-// and name; the data of an uncompressed resource is never copied until LoadResData hands it out.
+// resources/CMakeLists.txt). On first use the tree of names is walked once and indexed by the
+// folded type and name: the index holds names and paths only. A resource's bytes are read (and
+// decompressed) when it is asked for, so the program's pages of resource data stay on disk until
+// a window shows or plays them.
 #include "platform/resources/Resources.h"
 
 #include <QByteArray>
 #include <QDirIterator>
-#include <QFileInfo>
 #include <QResource>
 #include <QString>
 #include <QStringList>
@@ -51,8 +52,32 @@ std::string KeyOf(std::string_view type, std::string_view name)
 struct Entry {
     std::string type;  // as stored
     std::string name;
-    QByteArray bytes;  // raw view of the program image, or owned data
+    QString path;      // an embedded resource's place in the program image
+    QByteArray bytes;  // an added resource's data
 };
+
+// The data of an embedded resource: a view of the program image, or decompressed.
+QByteArray EmbeddedBytes(const QString& path)
+{
+    const QResource resource(path);
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return resource.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                   static_cast<qsizetype>(resource.size()));
+}
+
+QByteArray BytesOf(const Entry& entry)
+{
+    return entry.path.isEmpty() ? entry.bytes : EmbeddedBytes(entry.path);
+}
+
+qsizetype SizeOf(const Entry& entry)
+{
+    return entry.path.isEmpty() ? entry.bytes.size()
+                                : static_cast<qsizetype>(QResource(entry.path).uncompressedSize());
+}
 
 class Store {
 public:
@@ -69,8 +94,9 @@ public:
         const Entry* entry = FindLocked(KeyOf(type, name));
         if (!entry)
             return {};
-        const auto* begin = reinterpret_cast<const std::uint8_t*>(entry->bytes.constData());
-        return {begin, begin + entry->bytes.size()};
+        const QByteArray bytes = BytesOf(*entry);
+        const auto* begin = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+        return {begin, begin + bytes.size()};
     }
 
     bool Exists(std::string_view type, std::string_view name)
@@ -105,9 +131,9 @@ public:
         auto consider = [&](const std::string& key, const Entry& entry) {
             if (bestKey && key >= *bestKey)
                 return;
-            if (static_cast<std::size_t>(entry.bytes.size()) != bytes.size())
+            if (static_cast<std::size_t>(SizeOf(entry)) != bytes.size())
                 return;
-            if (!bytes.empty() && std::memcmp(entry.bytes.constData(), bytes.data(), bytes.size()) != 0)
+            if (!bytes.empty() && std::memcmp(BytesOf(entry).constData(), bytes.data(), bytes.size()) != 0)
                 return;
             bestKey = &key;
             best = &entry;
@@ -123,7 +149,7 @@ public:
 
     void Add(std::string_view type, std::string_view name, std::vector<std::uint8_t> bytes)
     {
-        Entry entry{std::string(type), std::string(WithoutNumberSign(name)),
+        Entry entry{std::string(type), std::string(WithoutNumberSign(name)), QString(),
                     QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                static_cast<qsizetype>(bytes.size()))};
         std::lock_guard lock(mutex_);
@@ -159,34 +185,42 @@ private:
     }
 
     // Files whose names differ only in case or extension ("QUILLBY.ico", "quillby.png") are
-    // one resource: the path that sorts first wins, whatever order the tree is walked in.
+    // one resource: the path that sorts first wins, whatever order they are listed in.
     void IndexEmbedded()
     {
         const QString root = QString::fromLatin1(kRoot) + u'/';
-        QStringList paths;
-        QDirIterator it(QString::fromLatin1(kRoot), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            paths.append(it.next());
+        QStringList paths = ListedPaths(root);
         paths.sort();
         for (const QString& path : paths) {
-            const QFileInfo info(path);
-            QString folder = info.path();
-            if (!folder.startsWith(root))
+            const qsizetype slash = path.lastIndexOf(u'/');
+            if (slash < root.size())
                 continue;  // a file directly under the root has no type
-            folder.remove(0, root.size());
-            QResource resource(path);
-            if (!resource.isValid())
-                continue;
-            QByteArray bytes =
-                resource.compressionAlgorithm() == QResource::NoCompression
-                    ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
-                                              static_cast<qsizetype>(resource.size()))
-                    : resource.uncompressedData();
-            Entry entry{folder.toStdString(), info.completeBaseName().toStdString(),
-                        std::move(bytes)};
+            const QString folder = path.mid(root.size(), slash - root.size());
+            const QString file = path.mid(slash + 1);
+            const qsizetype dot = file.lastIndexOf(u'.');
+            Entry entry{folder.toStdString(), (dot > 0 ? file.left(dot) : file).toStdString(), path, {}};
             std::string key = KeyOf(entry.type, entry.name);
             embedded_.emplace(std::move(key), std::move(entry));
         }
+    }
+
+    // Every embedded file under the root, from the list the build embeds beside the tree. Without
+    // that list the tree is walked, which reads the start of every resource's data.
+    static QStringList ListedPaths(const QString& root)
+    {
+        QStringList paths;
+        const QByteArray list = EmbeddedBytes(QString::fromLatin1(kRoot) + QStringLiteral(".index"));
+        if (!list.isEmpty()) {
+            for (const QByteArray& line : list.split('\n')) {
+                if (!line.isEmpty())
+                    paths.append(root + QString::fromUtf8(line));
+            }
+            return paths;
+        }
+        QDirIterator it(QString::fromLatin1(kRoot), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            paths.append(it.next());
+        return paths;
     }
 
     std::mutex mutex_;
