@@ -10,6 +10,11 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <list>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace qby {
 
@@ -67,16 +72,22 @@ QByteArray withBitmapFileHeader(const unsigned char* data, std::size_t size)
     return header + bytes;
 }
 
+// The formats that paint fastest.
+QImage displayFormat(QImage image)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!image.hasAlphaChannel() && image.format() != QImage::Format_RGB32)
+        return image.convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
 Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
 {
     if (image.isNull())
         return Picture();
     auto data = std::make_shared<Picture::Data>();
-    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.hasAlphaChannel())
-        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    else if (!image.hasAlphaChannel() && image.format() != QImage::Format_RGB32)
-        image = image.convertToFormat(QImage::Format_RGB32);
-    data->image = std::move(image);
+    data->image = displayFormat(std::move(image));
     data->handle = g_nextHandle.fetch_add(1);
     data->type = type;
     data->cursor = cursor;
@@ -129,6 +140,66 @@ QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int*
     return reader.read();
 }
 
+// Windows show the same small pictures many times over (a skin on every button, the cursor of
+// every picture button, a button's pressed picture that is its normal one): each is decoded once
+// and its image shared. Large pictures (backgrounds, word pictures) are decoded every time, so
+// the cache stays small.
+class DecodedPictures {
+public:
+    static constexpr qsizetype kLargestImage = 64 * 1024;  // bytes of decoded image
+    static constexpr std::size_t kCapacity = 64;
+
+    struct Decoded {
+        QImage image;
+        int type = Picture::vbPicTypeBitmap;
+        bool cursor = false;
+        int hotX = 0;
+        int hotY = 0;
+    };
+
+    template <typename Decode>
+    Decoded Find(std::string_view key, Decode decode)
+    {
+        {
+            std::lock_guard lock(mutex_);
+            for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+                if (it->first == key) {
+                    entries_.splice(entries_.begin(), entries_, it);  // most recent first
+                    return it->second;
+                }
+            }
+        }
+        Decoded decoded = decode();
+        if (decoded.image.sizeInBytes() <= kLargestImage) {
+            std::lock_guard lock(mutex_);
+            entries_.emplace_front(std::string(key), decoded);
+            if (entries_.size() > kCapacity)
+                entries_.pop_back();
+        }
+        return decoded;
+    }
+
+private:
+    std::mutex mutex_;
+    std::list<std::pair<std::string, Decoded>> entries_;  // keyed by the encoded bytes
+};
+
+DecodedPictures& decodedPictures()
+{
+    static auto* pictures = new DecodedPictures;  // never destroyed: pictures outlive statics
+    return *pictures;
+}
+
+std::string_view bytesKey(const unsigned char* data, std::size_t size)
+{
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+Picture makePicture(DecodedPictures::Decoded decoded)
+{
+    return makePicture(std::move(decoded.image), decoded.type, decoded.cursor, decoded.hotX, decoded.hotY);
+}
+
 }  // namespace
 
 Picture::Picture() = default;
@@ -142,14 +213,21 @@ Picture Picture::FromEncodedBytes(const std::vector<unsigned char>& bytes)
 
 Picture Picture::FromEncodedBytes(const unsigned char* data, std::size_t size)
 {
-    int kind = 0;
-    if (data != nullptr && isIconOrCursor(data, size, &kind)) {
-        int hotX = 0;
-        int hotY = 0;
-        QImage image = decodeCursor(data, size, &hotX, &hotY);
-        return makePicture(std::move(image), vbPicTypeIcon, kind == 2, hotX, hotY);
-    }
-    return makePicture(decode(data, size), vbPicTypeBitmap, false, 0, 0);
+    if (data == nullptr || size == 0)
+        return Picture();
+    return makePicture(decodedPictures().Find(bytesKey(data, size), [&] {
+        DecodedPictures::Decoded decoded;
+        int kind = 0;
+        if (isIconOrCursor(data, size, &kind)) {
+            decoded.image = decodeCursor(data, size, &decoded.hotX, &decoded.hotY);
+            decoded.type = vbPicTypeIcon;
+            decoded.cursor = kind == 2;
+        } else {
+            decoded.image = decode(data, size);
+        }
+        decoded.image = displayFormat(std::move(decoded.image));
+        return decoded;
+    }));
 }
 
 Picture Picture::CursorFromEncodedBytes(const std::vector<unsigned char>& bytes)
