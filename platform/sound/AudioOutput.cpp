@@ -76,6 +76,12 @@ void AudioOutput::CloseAtExit()
         output.CloseLocked();
 }
 
+OutputFormat AudioOutput::ExpectedFormat() const
+{
+    std::lock_guard lock(deviceMutex_);
+    return format_;
+}
+
 void AudioOutput::Reset()
 {
     std::lock_guard lock(deviceMutex_);

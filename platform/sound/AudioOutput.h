@@ -31,6 +31,9 @@ public:
     bool Play(std::span<const std::uint8_t> samples, std::chrono::microseconds duration,
               SoundPlayback& timing);
 
+    // The format of the device when it was last open (the model format before that).
+    OutputFormat ExpectedFormat() const;
+
     void Reset();
     std::uint64_t OpenAttempts() const;
     bool DeviceOpen() const;
@@ -54,7 +57,7 @@ private:
     mutable std::mutex deviceMutex_;
     const QbySoundBackend* backend_ = nullptr;  // set while a device is open
     const QbySoundBackend* backendOverride_ = nullptr;
-    OutputFormat format_;
+    OutputFormat format_;  // kept when the device closes
     std::uint64_t openAttempts_ = 0;
 
     // The release of an idle device: when it falls due, and whether a thread waits for it (the

@@ -56,11 +56,18 @@ BOOL PlayOnDevice(PlayState& state, std::span<const std::uint8_t> image,
     // A damaged image never opens the device.
     if (!sound::ParseWaveImage(image))
         return 0;
+    // Decoded for the format the device had last time before it is opened: an opened device
+    // plays silence until the sound is handed to it.
     auto& output = sound::AudioOutput::Instance();
+    const sound::OutputFormat expected = output.ExpectedFormat();
+    auto decoded = sound::DecodeWaveImage(image, expected);
+    if (!decoded)
+        return 0;
     const auto format = output.Open();
     if (!format)
         return 0;
-    const auto decoded = sound::DecodeWaveImage(image, *format);
+    if (*format != expected)
+        decoded = sound::DecodeWaveImage(image, *format);
     if (!decoded)
         return 0;
     SoundPlayback timing;

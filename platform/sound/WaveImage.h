@@ -49,6 +49,7 @@ struct OutputFormat {
     int sampleRate = 44100;
     int channels = 2;
     std::uint16_t sampleFormat = kSampleFloat32;
+    bool operator==(const OutputFormat&) const = default;
 };
 // 44100 Hz stereo float, the format used when no device is open.
 OutputFormat ModelOutputFormat();

@@ -102,8 +102,8 @@ TEST_F(SoundBackendLibrary, WithoutItSoundsAreSilentAndReturnAtOnce)
             if (PlaySoundA(ToneOf(20), nullptr, kProgramFlags) != 0 ||
                 PlaySoundA(ToneOf(20), nullptr, SND_MEMORY) != 0)
                 Finish("a sound was reported as played without the backend");
-            if (SoundDeviceOpenAttempts() != 2)
-                Finish("each sound did not ask for the device once");
+            if (SoundDeviceOpen())
+                Finish("a device was left open without the backend");
             if (LastSoundPlayback().sequence != 0)
                 Finish("a sound reached the device");
             if (sound::DecodeWaveImage(ToneOf(20), sound::ModelOutputFormat()))
