@@ -2,11 +2,11 @@
 // the whole list and cuts one text out of it. Langtext is registered in a configuration folder of
 // the benchmark's own, so no user's settings are read or changed.
 #include "core/modGLOBALS.h"
-#include "core/modPROGMAIN.h"
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
 #include "core/modVERSIONINFO.h"
 #include "platform/com/EntryPoints.h"
+#include "shell/modPROGMAIN.h"
 
 #include <benchmark/benchmark.h>
 

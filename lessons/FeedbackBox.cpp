@@ -1,6 +1,6 @@
 #include "lessons/FeedbackBox.h"
 
-#include "shell/WindowDesign.h"
+#include "controls/WindowDesign.h"
 
 void FeedbackBoxFrame(qby::Design& d, qby::Shape& shape, double width, double height)
 {

@@ -1,6 +1,6 @@
 #include "lessons/LetterButtons.h"
 
-#include "shell/WindowDesign.h"
+#include "controls/WindowDesign.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 
 #include "core/HelpTextNumbers.h"
 #include "core/modGLOBALS.h"
-#include "core/modPROGMAIN_Letters.h"
 #include "core/modPROGMAIN_Media.h"
 #include "core/modQBYLANG.h"
+#include "lessons/modPROGMAIN_Letters.h"
 #include "shell/frmMAINMENU.h"
 
 #include <string>

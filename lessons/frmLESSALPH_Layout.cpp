@@ -3,9 +3,9 @@
 // buttons in two rows.
 #include "lessons/frmLESSALPH.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/LetterButtons.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmLESSALPH_Form::Layout(qby::Design& d)
 {

@@ -2,7 +2,7 @@
 // in four columns and three rows, each with its face inside it.
 #include "lessons/frmLESSPAIR.h"
 
-#include "shell/WindowDesign.h"
+#include "controls/WindowDesign.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // two rows on a band.
 #include "lessons/frmLESSPCWD.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/LetterButtons.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // subject-name label, and the ten subject buttons, each in a double frame.
 #include "lessons/frmLESSWRDM.h"
 
+#include "controls/WindowDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 // hidden word, work list and word timer.
 #include "lessons/frmLESSWRDS.h"
 
+#include "controls/WindowDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // letter buttons on a band.
 #include "lessons/frmLESSWRIT.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/LetterButtons.h"
-#include "shell/WindowDesign.h"
 
 void frmLESSWRIT_Form::Layout(qby::Design& d)
 {

@@ -1,9 +1,9 @@
 // The right-answer box's design: white heading, result line, the lesson's picture, OK.
 #include "lessons/frmMSGCRECT.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmMSGCRECT_Form::Layout(qby::Design& d)
 {

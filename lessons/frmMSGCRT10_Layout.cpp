@@ -1,9 +1,9 @@
 // The ten-in-a-row box's design: white heading, two lines of praise, OK.
 #include "lessons/frmMSGCRT10.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmMSGCRT10_Form::Layout(qby::Design& d)
 {

@@ -1,9 +1,9 @@
 // The play-again box's design: the question and the Yes and No buttons.
 #include "lessons/frmMSGPLYAG.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmMSGPLYAG_Form::Layout(qby::Design& d)
 {

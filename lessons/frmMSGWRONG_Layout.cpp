@@ -2,9 +2,9 @@
 // place on either side for a pair, OK.
 #include "lessons/frmMSGWRONG.h"
 
+#include "controls/WindowDesign.h"
 #include "lessons/FeedbackBox.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmMSGWRONG_Form::Layout(qby::Design& d)
 {

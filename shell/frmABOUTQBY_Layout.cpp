@@ -2,8 +2,8 @@
 // version and mail link, the credits and the thank-you line, the copyright footer and OK.
 #include "shell/frmABOUTQBY.h"
 
+#include "controls/WindowDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // and red marker, and OK and Cancel at the foot.
 #include "shell/frmLANGUAGE.h"
 
+#include "controls/WindowDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmLANGUAGE_Form::Layout(qby::Design& d)
 {

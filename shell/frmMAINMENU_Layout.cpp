@@ -2,8 +2,8 @@
 // in two framed rows, a rule and three text buttons below it.
 #include "shell/frmMAINMENU.h"
 
+#include "controls/WindowDesign.h"
 #include "platform/forms/Design.h"
-#include "shell/WindowDesign.h"
 
 void frmMAINMENU_Form::Layout(qby::Design& d)
 {

@@ -1,11 +1,11 @@
 // Main and the interface-text lookup, with Langtext registered for this user or not at all.
 #include "core/modGLOBALS.h"
 #include "core/modLIBTEXT.h"
-#include "core/modPROGMAIN.h"
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/registry/Registry.h"
+#include "shell/modPROGMAIN.h"
 #include "support/ProgramSupport.h"
 
 #include <gtest/gtest.h>

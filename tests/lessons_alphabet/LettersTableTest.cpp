@@ -4,7 +4,7 @@
 #include "AlphabetFixture.h"
 
 #include "core/modGLOBALS.h"
-#include "core/modPROGMAIN_Letters.h"
+#include "lessons/modPROGMAIN_Letters.h"
 #include "platform/forms/Design.h"
 
 #include <cstdint>

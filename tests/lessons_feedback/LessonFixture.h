@@ -4,7 +4,6 @@
 #pragma once
 
 #include "core/modGLOBALS.h"
-#include "core/modPROGMAIN.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Picture.h"
@@ -16,6 +15,7 @@
 #include "platform/sound/SoundTestHook.h"
 #include "platform/user/Window.h"
 #include "shell/mdiPROGMAIN.h"
+#include "shell/modPROGMAIN.h"
 #include "support/ProgramSupport.h"
 
 #include <gtest/gtest.h>

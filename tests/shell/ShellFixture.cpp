@@ -2,7 +2,6 @@
 
 #include "core/clsREGISTRY.h"
 #include "core/modGLOBALS.h"
-#include "core/modPROGMAIN.h"
 #include "core/modSETTINGS.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/forms/Runtime.h"
@@ -10,6 +9,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/user/Window.h"
 #include "shell/mdiPROGMAIN.h"
+#include "shell/modPROGMAIN.h"
 #include "support/ProgramSupport.h"
 
 namespace shelltest {

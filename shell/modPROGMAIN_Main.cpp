@@ -1,6 +1,6 @@
 #include "core/modGLOBALS.h"
 #include "core/modLIBTEXT.h"
-#include "core/modPROGMAIN.h"
+#include "shell/modPROGMAIN.h"
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
 #include "platform/com/Creation.h"

@@ -1,4 +1,4 @@
-#include "shell/WindowDesign.h"
+#include "controls/WindowDesign.h"
 
 #include "platform/resources/Resources.h"
 

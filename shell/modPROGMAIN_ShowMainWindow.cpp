@@ -1,4 +1,4 @@
-#include "core/modPROGMAIN.h"
+#include "shell/modPROGMAIN.h"
 
 #include "platform/forms/Runtime.h"
 #include "shell/mdiPROGMAIN.h"

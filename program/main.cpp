@@ -1,8 +1,8 @@
 // The executable's entry point: the form runtime, the version information, the start procedure
 // Main, then the message loop for as long as the main window is open.
-#include "core/modPROGMAIN.h"
 #include "core/modVERSIONINFO.h"
 #include "platform/forms/Runtime.h"
+#include "shell/modPROGMAIN.h"
 
 int main(int argc, char** argv)
 {

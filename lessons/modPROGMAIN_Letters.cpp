@@ -1,4 +1,4 @@
-#include "core/modPROGMAIN_Letters.h"
+#include "lessons/modPROGMAIN_Letters.h"
 
 #include "core/modGLOBALS.h"
 #include "core/modPROGMAIN_Media.h"
