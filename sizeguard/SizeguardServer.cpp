@@ -1,6 +1,5 @@
 // The four entry points of Sizeguard and what it registers. Only the control class ResizeLck is
 // registered; the private control Subclass cannot be created from outside.
-#include "platform/com/ClassRegistry.h"
 #include "platform/com/EntryPoints.h"
 #include "platform/com/Registration.h"
 #include "sizeguard/ResizeLckObject.h"
@@ -11,7 +10,7 @@ using namespace prjRESIZELCK;
 namespace {
 
 constexpr InterfaceRegistration kInterfaces[] = {{IID__ResizeLck, "_ResizeLck"}, {DIID___ResizeLck, "__ResizeLck"}};
-constexpr ClassRegistration kClasses[] = {{CLSID_ResizeLck, "ResizeLck"}};
+constexpr ClassRegistration kClasses[] = {{CLSID_ResizeLck, "ResizeLck", true}};
 constexpr ServerRegistration kServer{
     {LIBID_prjRESIZELCK, kTypeLibraryName, kTypeLibraryVersion, kTypeLibraryHelp, kTypeLibraryLocale},
     kInterfaces,
@@ -26,11 +25,7 @@ extern "C" {
 
 HRESULT DllRegisterServer()
 {
-    HRESULT status = RegisterServer(kServer, LibraryPathOf(reinterpret_cast<const void*>(&ThisLibrary)));
-    if (FAILED(status)) return status;
-    // The class is a control: hosts may place it on their windows.
-    const std::string key = "CLSID\\" + GuidToString(CLSID_ResizeLck) + "\\Control";
-    return WriteClassString(key, "", "") == ERROR_SUCCESS ? S_OK : SELFREG_E_CLASS;
+    return RegisterServer(kServer, LibraryPathOf(reinterpret_cast<const void*>(&ThisLibrary)));
 }
 
 HRESULT DllUnregisterServer() { return UnregisterServer(kServer); }

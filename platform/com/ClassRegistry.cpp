@@ -38,10 +38,3 @@ std::optional<std::string> ReadClassString(std::string_view subKey, std::string_
     while (!text.empty() && text.back() == '\0') text.pop_back();
     return text;
 }
-
-LONG DeleteClassKey(std::string_view subKey)
-{
-    std::string keyPath(subKey);
-    LONG status = RegDeleteTreeA(HKEY_CLASSES_ROOT, keyPath.c_str());
-    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
-}

@@ -12,5 +12,3 @@
 LONG WriteClassString(std::string_view subKey, std::string_view valueName, std::string_view value);
 // The string value, or nothing when the key or value is missing or not a string.
 std::optional<std::string> ReadClassString(std::string_view subKey, std::string_view valueName);
-// Removes a key with everything below it; a key that is not there counts as removed.
-LONG DeleteClassKey(std::string_view subKey);

@@ -1,20 +1,12 @@
 #include "platform/com/Registration.h"
 
-#include "platform/com/ClassRegistry.h"
+#include "platform/registry/RegistryBatch.h"
 
 #include <climits>
 #include <cstdlib>
 #include <dlfcn.h>
 
 namespace {
-
-bool WriteAll(std::initializer_list<LONG> results)
-{
-    for (LONG result : results) {
-        if (result != ERROR_SUCCESS) return false;
-    }
-    return true;
-}
 
 std::string FolderOf(std::string_view path)
 {
@@ -43,53 +35,47 @@ HRESULT RegisterServer(const ServerRegistration& server, std::string_view librar
     if (libraryPath.empty()) return SELFREG_E_CLASS;
     const TypeLibraryRegistration& lib = server.typeLibrary;
     const std::string libid = GuidToString(lib.libid);
+    RegistryBatch keys(HKEY_CLASSES_ROOT);
 
     for (const ClassRegistration& entry : server.classes) {
         const std::string progId = ProgIdOf(server, entry);
         const std::string key = "CLSID\\" + GuidToString(entry.clsid);
-        bool written = WriteAll({
-            WriteClassString(key, "", progId),
-            WriteClassString(key + "\\InprocServer32", "", libraryPath),
-            WriteClassString(key + "\\InprocServer32", "ThreadingModel", "Apartment"),
-            WriteClassString(key + "\\ProgID", "", progId),
-            WriteClassString(key + "\\TypeLib", "", libid),
-            WriteClassString(key + "\\Version", "", lib.version),
-            WriteClassString(progId, "", progId),
-            WriteClassString(progId + "\\CLSID", "", GuidToString(entry.clsid)),
-        });
-        if (!written) return SELFREG_E_CLASS;
+        keys.SetString(key, "", progId);
+        keys.SetString(key + "\\InprocServer32", "", libraryPath);
+        keys.SetString(key + "\\InprocServer32", "ThreadingModel", "Apartment");
+        keys.SetString(key + "\\ProgID", "", progId);
+        keys.SetString(key + "\\TypeLib", "", libid);
+        keys.SetString(key + "\\Version", "", lib.version);
+        if (entry.control) keys.SetString(key + "\\Control", "", "");
+        keys.SetString(progId, "", progId);
+        keys.SetString(progId + "\\CLSID", "", GuidToString(entry.clsid));
     }
 
     for (const InterfaceRegistration& entry : server.interfaces) {
         const std::string key = "Interface\\" + GuidToString(entry.iid);
-        bool written = WriteAll({
-            WriteClassString(key, "", entry.name),
-            WriteClassString(key + "\\TypeLib", "", libid),
-            WriteClassString(key + "\\TypeLib", "Version", lib.version),
-        });
-        if (!written) return SELFREG_E_TYPELIB;
+        keys.SetString(key, "", entry.name);
+        keys.SetString(key + "\\TypeLib", "", libid);
+        keys.SetString(key + "\\TypeLib", "Version", lib.version);
     }
 
     const std::string libKey = "TypeLib\\" + libid + "\\" + std::string(lib.version);
-    bool written = WriteAll({
-        WriteClassString(libKey, "", lib.helpString),
-        WriteClassString(libKey + "\\" + std::string(lib.locale) + "\\linux", "", libraryPath),
-        WriteClassString(libKey + "\\FLAGS", "", "0"),
-        WriteClassString(libKey + "\\HELPDIR", "", FolderOf(libraryPath)),
-    });
-    return written ? S_OK : SELFREG_E_TYPELIB;
+    keys.SetString(libKey, "", lib.helpString);
+    keys.SetString(libKey + "\\" + std::string(lib.locale) + "\\linux", "", libraryPath);
+    keys.SetString(libKey + "\\FLAGS", "", "0");
+    keys.SetString(libKey + "\\HELPDIR", "", FolderOf(libraryPath));
+    return keys.Commit() == ERROR_SUCCESS ? S_OK : SELFREG_E_CLASS;
 }
 
 HRESULT UnregisterServer(const ServerRegistration& server)
 {
-    bool removed = true;
+    RegistryBatch keys(HKEY_CLASSES_ROOT);
     for (const ClassRegistration& entry : server.classes) {
-        removed &= DeleteClassKey("CLSID\\" + GuidToString(entry.clsid)) == ERROR_SUCCESS;
-        removed &= DeleteClassKey(ProgIdOf(server, entry)) == ERROR_SUCCESS;
+        keys.DeleteTree("CLSID\\" + GuidToString(entry.clsid));
+        keys.DeleteTree(ProgIdOf(server, entry));
     }
     for (const InterfaceRegistration& entry : server.interfaces) {
-        removed &= DeleteClassKey("Interface\\" + GuidToString(entry.iid)) == ERROR_SUCCESS;
+        keys.DeleteTree("Interface\\" + GuidToString(entry.iid));
     }
-    removed &= DeleteClassKey("TypeLib\\" + GuidToString(server.typeLibrary.libid)) == ERROR_SUCCESS;
-    return removed ? S_OK : SELFREG_E_CLASS;
+    keys.DeleteTree("TypeLib\\" + GuidToString(server.typeLibrary.libid));
+    return keys.Commit() == ERROR_SUCCESS ? S_OK : SELFREG_E_CLASS;
 }

@@ -2,6 +2,7 @@
 //   CLSID\{clsid}                   default: the ProgID (type library name "." class name)
 //     InprocServer32                default: the library's absolute path; ThreadingModel
 //     ProgID, TypeLib, Version      defaults: the ProgID, {libid}, the type library's version
+//     Control                       (a control class only) hosts may place it on their windows
 //   <ProgID>                        default: the ProgID;  <ProgID>\CLSID default: {clsid}
 //   Interface\{iid}                 default: the interface name
 //     TypeLib                       default: {libid};  Version: the type library's version
@@ -32,6 +33,7 @@ struct InterfaceRegistration {
 struct ClassRegistration {
     CLSID clsid;
     std::string_view name;  // "clsPRGTXT"; the ProgID is the type library's name, ".", this name
+    bool control = false;   // a control, to be placed on windows
 };
 
 struct ServerRegistration {
@@ -44,10 +46,12 @@ struct ServerRegistration {
 // of that library); empty when it cannot be told.
 std::string LibraryPathOf(const void* address);
 
-// Writes every key above; SELFREG_E_CLASS (or SELFREG_E_TYPELIB) when a write fails or the
-// path is empty. Registering again overwrites.
+// Writes every key above in one write of the registry file, so that the registration is there
+// whole or not at all; SELFREG_E_CLASS when the write fails or the path is empty. Registering
+// again overwrites.
 HRESULT RegisterServer(const ServerRegistration& server, std::string_view libraryPath);
-// Removes the keys of the classes, interfaces and type library; keys already gone are fine.
+// Removes the keys of the classes, interfaces and type library, likewise in one write; keys
+// already gone are fine.
 HRESULT UnregisterServer(const ServerRegistration& server);
 
 // "prjQBYTXT.clsPRGTXT"

@@ -46,7 +46,10 @@ inline constexpr double kTwipsPerPixel = 15.0;
 double TwipsPerUnit(int scaleMode, bool vertical);
 int TwipsToPixels(double twips);
 QColor ToQColor(OLE_COLOR color);
-void EnsureApplication();
+// Creates the application object unless it exists. The toolkit is handed the program's name alone
+// (the program reads no command line), so none of the toolkit's own options apply; its
+// environment variables (QT_QPA_PLATFORM, DISPLAY, ...) still do.
+void EnsureApplication(const char* programName = nullptr);
 
 struct FontSpec {
     std::string name = "MS Sans Serif";

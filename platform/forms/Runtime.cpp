@@ -118,13 +118,17 @@ void ReportProgrammingError(const std::string& description)
     assert(false && "a call the program must never make (see the warning above)");
 }
 
-void EnsureApplication()
+void EnsureApplication(const char* programName)
 {
     if (QCoreApplication::instance() != nullptr)
         return;
+    // The toolkit keeps the argument vector for as long as the application object lives.
+    static std::string name;
+    static char* argv[2] = {nullptr, nullptr};
     static int argc = 1;
-    static char name[] = "quillby";
-    static char* argv[] = {name, nullptr};
+    name = programName != nullptr && *programName != '\0' ? programName : "quillby";
+    argv[0] = name.data();
+    argc = 1;
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
@@ -355,11 +359,7 @@ std::uint32_t ColorToRgb(OLE_COLOR color)
 
 void RuntimeStart(int& argc, char** argv)
 {
-    if (QCoreApplication::instance() == nullptr) {
-        new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        detail::installFontSubstitutions();
-    }
+    detail::EnsureApplication(argc > 0 && argv != nullptr ? argv[0] : nullptr);
 }
 
 void RuntimeStop()

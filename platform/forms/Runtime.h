@@ -12,7 +12,10 @@ namespace qby {
 
 // Creates the application object once (later calls do nothing) and installs the font
 // substitutions (Comic Sans MS, Tahoma, MS Sans Serif and Korean text onto the fonts present).
-// Forms also create it on first use when nobody has, so tests may simply use forms.
+// Only the program's name, argv[0], is handed to the toolkit: the program reads no command line,
+// so options such as -platform or -qwindowtitle are ignored, while the toolkit's environment
+// variables still apply. Forms also create it on first use when nobody has, so tests may simply
+// use forms.
 void RuntimeStart(int& argc, char** argv);
 // Unloads every loaded form without running its handlers and ends the application object.
 void RuntimeStop();

@@ -29,6 +29,8 @@ inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 inline constexpr LONG ERROR_ACCESS_DENIED = 5;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
 inline constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
+// Another process kept the registry file locked for longer than a write waits.
+inline constexpr LONG ERROR_LOCK_VIOLATION = 33;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;
 inline constexpr LONG ERROR_MORE_DATA = 234;
 inline constexpr LONG ERROR_BADDB = 1009;
@@ -72,7 +74,10 @@ struct SECURITY_ATTRIBUTES {
 // - A handle whose key another writer has deleted answers ERROR_KEY_DELETED.
 // - Writes to HKEY_LOCAL_MACHINE where its file's folder is not writable answer
 //   ERROR_ACCESS_DENIED; a file that cannot be written answers ERROR_CANTWRITE.
-// - A damaged registry file is renamed aside (registry.reg.corrupt-<time>) and reads as empty.
+// - Reads never wait for another process. A write waits at most a second for another process's
+//   write and then answers ERROR_LOCK_VIOLATION.
+// - A damaged registry file is kept aside (registry.reg.corrupt-<time>, the newest three stay);
+//   every key and value that still parses is read and written back.
 // - Every function may be called from any thread; handles are shared by all threads.
 LONG RegOpenKeyExA(HKEY key, const char* subKey, DWORD options, REGSAM access, HKEY* result);
 LONG RegQueryValueExA(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data,
@@ -91,5 +96,6 @@ LONG RegDeleteValueA(HKEY key, const char* valueName);
 // HKEY_CURRENT_USER lives in ${XDG_CONFIG_HOME:-$HOME/.config}/quillby/registry.reg.
 // HKEY_LOCAL_MACHINE is the installation's machine-wide file (read-only for a normal user).
 // HKEY_CLASSES_ROOT is a merged view: reads look at HKEY_CURRENT_USER\SOFTWARE\Classes first and
-// then HKEY_LOCAL_MACHINE\SOFTWARE\Classes, value by value; writes go to the user's
+// then HKEY_LOCAL_MACHINE\SOFTWARE\Classes, value by value (only the machine's when the user's
+// file cannot be read); writes go to the user's
 // SOFTWARE\Classes, or to the machine's when QUILLBY_REGISTER_MACHINE=1 (an installer).

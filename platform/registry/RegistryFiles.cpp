@@ -7,7 +7,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace qby::registry {
 
@@ -56,6 +59,62 @@ bool exists(const std::string& path)
 {
     struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
+}
+
+constexpr std::string_view kCopyInfix = ".corrupt-";
+constexpr std::size_t kStampLength = 16;  // 20240611T093000Z
+
+using CopyOrder = std::pair<std::string, long>;
+
+// The time and number of a kept copy's name ("<stamp>" or "<stamp>-<number>" after the infix),
+// in the order the copies were made; nothing for any other name.
+std::optional<CopyOrder> copyOrder(std::string_view suffix)
+{
+    if (suffix.size() < kStampLength) {
+        return std::nullopt;
+    }
+    std::string stamp(suffix.substr(0, kStampLength));
+    std::string_view rest = suffix.substr(kStampLength);
+    if (rest.empty()) {
+        return std::make_pair(stamp, 1L);
+    }
+    if (rest.size() < 2 || rest.size() > 10 || rest.front() != '-') {
+        return std::nullopt;
+    }
+    long number = 0;
+    for (char c : rest.substr(1)) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return std::make_pair(stamp, number);
+}
+
+// The copies of `path` kept aside, newest first.
+std::vector<std::pair<CopyOrder, std::string>> keptCopies(const std::string& path)
+{
+    std::vector<std::pair<CopyOrder, std::string>> copies;
+    const std::string prefix = baseNameOf(path) + std::string(kCopyInfix);
+    DIR* directory = ::opendir(folderOf(path).c_str());
+    if (directory == nullptr) {
+        return copies;
+    }
+    int folderDescriptor = ::dirfd(directory);
+    while (const dirent* entry = ::readdir(directory)) {
+        std::string_view name(entry->d_name);
+        struct stat info {};
+        if (name.substr(0, prefix.size()) != prefix ||
+            ::fstatat(folderDescriptor, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) {
+            continue;
+        }
+        if (auto order = copyOrder(name.substr(prefix.size()))) {
+            copies.emplace_back(*order, folderOf(path) + "/" + std::string(name));
+        }
+    }
+    ::closedir(directory);
+    std::sort(copies.begin(), copies.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    return copies;
 }
 
 }  // namespace
@@ -133,26 +192,55 @@ FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t m
     return FileStatus::Ok;
 }
 
-std::optional<std::string> moveAside(const std::string& path)
+std::optional<KeptCopy> keepAside(const std::string& path)
 {
     std::time_t now = std::time(nullptr);
     std::tm utc{};
     ::gmtime_r(&now, &utc);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
-    const std::string base = path + ".corrupt-" + stamp;
-    for (int number = 1; number < 1000; ++number) {
+    const std::string base = path + std::string(kCopyInfix) + stamp;
+    // Numbered after every copy of the same second, so that the newest copy sorts last even
+    // where older ones have been deleted.
+    long first = 1;
+    const auto copies = keptCopies(path);
+    for (const auto& copy : copies) {
+        if (copy.first.first == stamp) {
+            first = std::max(first, copy.first.second + 1);
+        }
+    }
+    std::optional<KeptCopy> kept;
+    for (long number = first; number < first + 1000 && !kept; ++number) {
         std::string target = number == 1 ? base : base + "-" + std::to_string(number);
+        if (::link(path.c_str(), target.c_str()) == 0) {
+            kept = KeptCopy{target, false};
+            continue;
+        }
+        if (errno == EEXIST) {
+            continue;
+        }
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        // No second names on this file system: the file itself is moved.
         if (exists(target)) {
             continue;
         }
         if (::rename(path.c_str(), target.c_str()) != 0) {
             return std::nullopt;
         }
-        syncFolder(folderOf(path));
-        return target;
+        kept = KeptCopy{target, true};
     }
-    return std::nullopt;
+    if (!kept) {
+        return std::nullopt;
+    }
+    // Only the newest copies stay.
+    const auto all = keptCopies(path);
+    for (std::size_t i = kKeptCopies; i < all.size(); ++i) {
+        ::unlink(all[i].second.c_str());
+    }
+    syncFolder(folderOf(path));
+    return kept;
 }
 
 void removeLeftoverTemporaries(const std::string& path)
@@ -205,7 +293,7 @@ bool isWritableFolder(const std::string& folder)
     return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-FileLock FileLock::acquire(const std::string& lockPath)
+FileLock FileLock::acquire(const std::string& lockPath, std::chrono::milliseconds wait)
 {
     int descriptor = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (descriptor < 0) {
@@ -216,15 +304,27 @@ FileLock FileLock::acquire(const std::string& lockPath)
         ::close(descriptor);
         return FileLock(-1, FileStatus::Refused);
     }
-    int locked;
-    do {
-        locked = ::flock(descriptor, LOCK_EX);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
-        ::close(descriptor);
-        return FileLock(-1, FileStatus::Failed);
+    // flock has no time limit, so the lock is tried again and again, at short intervals so that
+    // a waiting writer still gets its turn among several busy ones.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    auto pause = std::chrono::microseconds(100);
+    for (;;) {
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            return FileLock(descriptor, FileStatus::Ok);
+        }
+        const int error = errno;
+        if (error == EINTR) {
+            continue;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (error != EWOULDBLOCK || now >= deadline) {
+            const FileStatus status = error == EWOULDBLOCK ? FileStatus::Busy : FileStatus::Failed;
+            ::close(descriptor);
+            return FileLock(-1, status);
+        }
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::microseconds(2000));
     }
-    return FileLock(descriptor, FileStatus::Ok);
 }
 
 FileLock::FileLock(FileLock&& other) noexcept : descriptor_(other.descriptor_), status_(other.status_)

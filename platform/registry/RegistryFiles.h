@@ -2,6 +2,7 @@
 // atomically and durably, the writers' lock, and keeping a damaged file aside.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@ enum class FileStatus {
     Ok,
     Missing,  // no file at the path
     Refused,  // a symbolic link or something other than a regular file stands at the path
+    Busy,     // another process held the lock for longer than the wait
     Failed,   // any other error; see the errno kept beside it
 };
 
@@ -34,9 +36,18 @@ std::string temporaryPathFor(const std::string& path);
 // is untouched and the temporary is gone.
 FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t mode, int& error);
 
-// Renames `path` to "<path>.corrupt-<UTC time>" ("-2", "-3", ... added when taken) and flushes
-// the folder; answers the new name.
-std::optional<std::string> moveAside(const std::string& path);
+// How many damaged copies are kept beside a file: the newest ones.
+inline constexpr int kKeptCopies = 3;
+
+struct KeptCopy {
+    std::string name;
+    bool moved = false;  // the file itself was moved there, and `path` no longer exists
+};
+// Keeps the damaged file at `path` as "<path>.corrupt-<UTC time>" ("-2", "-3", ... added when
+// taken): as a second name of the same file, which leaves `path` in place, or, where the file
+// system has no second names, by renaming it. Then deletes all but the kKeptCopies newest such
+// copies and flushes the folder. Nothing when no copy could be made.
+std::optional<KeptCopy> keepAside(const std::string& path);
 
 // Deletes the regular files that dead writers left at "<path>.tmp-*". Only a writer that holds
 // the lock creates such a file, so a writer holding it may delete any it finds.
@@ -51,7 +62,9 @@ bool isWritableFolder(const std::string& folder);
 // serialise on it across processes.
 class FileLock {
 public:
-    static FileLock acquire(const std::string& lockPath);
+    // Tries for the lock until `wait` has passed (zero: one try); Busy when another process
+    // still holds it then.
+    static FileLock acquire(const std::string& lockPath, std::chrono::milliseconds wait);
     FileLock(FileLock&& other) noexcept;
     FileLock& operator=(FileLock&&) = delete;
     FileLock(const FileLock&) = delete;

@@ -1,6 +1,7 @@
 #include "platform/registry/RegistryStore.h"
 
 #include <cerrno>
+#include <unistd.h>
 
 #include "platform/registry/RegistryFiles.h"
 #include "platform/registry/RegistryText.h"
@@ -23,6 +24,20 @@ LONG errorOf(const FileRead& file)
     return ERROR_CANTREAD;
 }
 
+LONG errorOf(FileStatus status)
+{
+    switch (status) {
+    case FileStatus::Ok:
+        return ERROR_SUCCESS;
+    case FileStatus::Refused:
+        return ERROR_ACCESS_DENIED;
+    case FileStatus::Busy:
+        return ERROR_LOCK_VIOLATION;
+    default:
+        return ERROR_CANTWRITE;
+    }
+}
+
 }  // namespace
 
 Store::Store(std::string path, FolderPolicy policy)
@@ -30,92 +45,74 @@ Store::Store(std::string path, FolderPolicy policy)
 {
 }
 
-Snapshot Store::load(bool& damaged)
+bool Store::folderWritable() const
 {
-    damaged = false;
+    return policy_ == FolderPolicy::CreateIfMissing || isWritableFolder(folder_);
+}
+
+Store::Loaded Store::load()
+{
     FileRead file = readRegularFile(path_, kMaxFileBytes + 1);
     if (file.status == FileStatus::Missing) {
-        return {ERROR_SUCCESS, emptyTree()};
+        return {{ERROR_SUCCESS, emptyTree()}, false};
     }
     if (file.status != FileStatus::Ok) {
-        return {errorOf(file), emptyTree()};
+        return {{errorOf(file), emptyTree()}, false};
     }
-    if (cachedTree_ && file.bytes == cachedBytes_) {
-        return {ERROR_SUCCESS, cachedTree_};
+    if (!cachedTree_ || file.bytes != cachedBytes_) {
+        ParsedText text = parseRegistryText(file.bytes);
+        cachedDamaged_ = !text.ok;
+        repairTried_ = false;
+        cachedTree_ = std::make_shared<const Tree>(text.ok ? std::move(text.tree) : salvageRegistryText(file.bytes));
+        cachedBytes_ = std::move(file.bytes);
     }
-    ParsedText text = parseRegistryText(file.bytes);
-    if (!text.ok) {
-        damaged = true;
-        return {ERROR_SUCCESS, emptyTree()};
-    }
-    cachedBytes_ = std::move(file.bytes);
-    cachedTree_ = std::make_shared<const Tree>(std::move(text.tree));
-    return {ERROR_SUCCESS, cachedTree_};
+    return {{ERROR_SUCCESS, cachedTree_}, cachedDamaged_};
 }
 
 Snapshot Store::read()
 {
     std::lock_guard guard(mutex_);
-    bool damaged = false;
-    Snapshot snapshot = load(damaged);
-    if (!damaged) {
-        return snapshot;
+    Loaded loaded = load();
+    // A damaged file is repaired under the writers' lock, so that a good file a writer has just
+    // renamed into its place is never the one kept aside; a read takes the lock only when it is
+    // free. Where the file cannot be repaired (a machine file in a folder the user cannot
+    // write), the salvage is read from memory.
+    if (!loaded.damaged || repairTried_ || !folderWritable()) {
+        return loaded.snapshot;
     }
-    // The damaged file is moved aside under the writers' lock, so that a good file a writer has
-    // just renamed into its place is never the one moved. Where that cannot be done (a machine
-    // file in a folder the user cannot write) it stays, and reads answer an empty registry.
-    if (policy_ == FolderPolicy::MustBeWritable && !isWritableFolder(folder_)) {
-        return snapshot;
-    }
-    FileLock lock = FileLock::acquire(lockPath_);
+    FileLock lock = FileLock::acquire(lockPath_, std::chrono::milliseconds(0));
     if (lock.status() != FileStatus::Ok) {
-        return snapshot;
+        return loaded.snapshot;
     }
-    snapshot = readLocked();
-    if (snapshot.error == ERROR_BADDB) {
-        snapshot.error = ERROR_SUCCESS;
-    }
-    return snapshot;
+    Snapshot repaired = readLocked();
+    return repaired.error == ERROR_SUCCESS ? repaired : loaded.snapshot;
 }
 
 Snapshot Store::readLocked()
 {
-    bool damaged = false;
-    Snapshot snapshot = load(damaged);
-    if (damaged && !moveAside(path_)) {
-        // Kept where it is, and so not to be written over.
-        return {ERROR_BADDB, emptyTree()};
+    Loaded loaded = load();
+    if (!loaded.damaged) {
+        return loaded.snapshot;
     }
-    return snapshot;
+    repairTried_ = true;
+    std::optional<KeptCopy> kept = keepAside(path_);
+    if (!kept) {
+        // Kept nowhere else, and so not to be written over.
+        return {ERROR_BADDB, loaded.snapshot.tree};
+    }
+    const LONG written = writeLocked(*loaded.snapshot.tree);
+    if (written != ERROR_SUCCESS && kept->moved) {
+        ::rename(kept->name.c_str(), path_.c_str());
+    }
+    return {written, loaded.snapshot.tree};
 }
 
-LONG Store::commit(const std::function<Change(Tree&)>& change)
+LONG Store::writeLocked(const Tree& tree)
 {
-    std::lock_guard guard(mutex_);
-    if (policy_ == FolderPolicy::MustBeWritable && !isWritableFolder(folder_)) {
-        return ERROR_ACCESS_DENIED;
-    }
-    if (policy_ == FolderPolicy::CreateIfMissing && !makeFolders(folder_, 0700)) {
-        return ERROR_CANTWRITE;
-    }
-    FileLock lock = FileLock::acquire(lockPath_);
-    if (lock.status() != FileStatus::Ok) {
-        return lock.status() == FileStatus::Refused ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
-    }
-    removeLeftoverTemporaries(path_);
-    Snapshot current = readLocked();
-    if (current.error != ERROR_SUCCESS) {
-        return current.error;
-    }
-    Tree working = *current.tree;
-    Change outcome = change(working);
-    if (outcome.result != ERROR_SUCCESS || !outcome.modified) {
-        return outcome.result;
-    }
-    std::string text = writeRegistryText(working);
+    std::string text = writeRegistryText(tree);
     // Never write a file that would not read back as exactly this tree.
     ParsedText check = parseRegistryText(text);
-    if (!check.ok || !(check.tree == working)) {
+    if (!check.ok || !(check.tree == tree)) {
         return ERROR_CANTWRITE;
     }
     int error = 0;
@@ -127,7 +124,40 @@ LONG Store::commit(const std::function<Change(Tree&)>& change)
     }
     cachedBytes_ = std::move(text);
     cachedTree_ = std::make_shared<const Tree>(std::move(check.tree));
-    return outcome.result;
+    cachedDamaged_ = false;
+    return ERROR_SUCCESS;
+}
+
+LONG Store::commit(const std::function<Change(Tree&)>& change)
+{
+    if (policy_ == FolderPolicy::MustBeWritable && !isWritableFolder(folder_)) {
+        return ERROR_ACCESS_DENIED;
+    }
+    if (policy_ == FolderPolicy::CreateIfMissing && !makeFolders(folder_, 0700)) {
+        return ERROR_CANTWRITE;
+    }
+    // Waited for without holding this store's mutex, so reads in other threads go on meanwhile.
+    // After a wait that ran out, a writer held up elsewhere costs one wait, not one per write.
+    FileLock lock = FileLock::acquire(lockPath_, lockWasBusy_ ? std::chrono::milliseconds(0) : kWriteLockWait);
+    if (lock.status() == FileStatus::Ok || lock.status() == FileStatus::Busy) {
+        lockWasBusy_ = lock.status() == FileStatus::Busy;
+    }
+    if (lock.status() != FileStatus::Ok) {
+        return errorOf(lock.status());
+    }
+    std::lock_guard guard(mutex_);
+    removeLeftoverTemporaries(path_);
+    Snapshot current = readLocked();
+    if (current.error != ERROR_SUCCESS) {
+        return current.error;
+    }
+    Tree working = *current.tree;
+    Change outcome = change(working);
+    if (outcome.result != ERROR_SUCCESS || !outcome.modified) {
+        return outcome.result;
+    }
+    const LONG written = writeLocked(working);
+    return written != ERROR_SUCCESS ? written : outcome.result;
 }
 
 }  // namespace qby::registry

@@ -26,6 +26,11 @@
 // header alone, which reads as an empty registry) is the one truncation that cannot be told.
 // Anything else that does not parse is damaged; the parser answers damaged or a tree for any
 // input, and never reads past the text it is given.
+//
+// Salvage. What can still be read of a damaged file: every key and value whose lines parse,
+// whatever its end line says. A line that does not parse is passed over, and so are the values
+// under a key line that does not parse; a last line without its newline is dropped. A file
+// whose every line parses (one edited by hand that kept its now stale end line) salvages whole.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +55,8 @@ struct ParsedText {
 };
 
 ParsedText parseRegistryText(std::string_view text);
+// Never fails; of a text that parses, the same tree as parseRegistryText.
+Tree salvageRegistryText(std::string_view text);
 std::string writeRegistryText(const Tree& tree);
 
 // CRC-32 (IEEE 802.3, as in zip and PNG).

@@ -202,55 +202,81 @@ bool isSectionPath(std::string_view path)
     return true;
 }
 
+// Reads the lines of a file's body. Strictly, the first line that does not parse makes the
+// whole text damaged; salvaging, such a line is passed over (and with a key line that does not
+// parse, the values under it, which belong to no key known) and the rest is read.
 class BodyParser {
 public:
-    explicit BodyParser(std::string_view body) : body_(body) {}
+    BodyParser(std::string_view body, bool salvaging) : body_(body), salvaging_(salvaging) {}
 
-    // Fills `tree`; answers the problem, or an empty text when every line parsed.
+    // Fills `tree`; answers the first problem, or an empty text when every line parsed.
     std::string parse(Tree& tree, bool& sawMarker)
     {
         std::string_view line;
         if (!nextLine(line) || line != kFileHeader) {
-            return "the first line is not the registry file header";
+            if (!salvaging_) {
+                return "the first line is not the registry file header";
+            }
+            // Whatever stands in the header's place is read like any other line.
+            position_ = 0;
+            lineNumber_ = 0;
         }
+        std::string firstProblem;
         Key* key = nullptr;
         while (nextLine(line)) {
-            if (line.empty()) {
+            const char* problem = parseLine(line, tree, key, sawMarker);
+            if (problem == nullptr) {
                 continue;
             }
-            if (line.front() == ';') {
-                if (startsWith(line, kEndLinePrefix)) {
-                    return problemAt("an end line that is not the last line");
-                }
-                sawMarker = sawMarker || line == kCheckedMarker;
-                continue;
+            if (firstProblem.empty()) {
+                firstProblem = problemAt(problem);
             }
-            if (line.front() == '[') {
-                std::string_view path = line.substr(1);
-                if (path.empty() || path.back() != ']' || !isSectionPath(path.substr(0, path.size() - 1))) {
-                    return problemAt("a key name that is not valid");
-                }
-                path.remove_suffix(1);
-                tree.create(path);
-                key = tree.find(path);
-                continue;
+            if (!salvaging_) {
+                break;
             }
-            if (line.front() != '"' && line.front() != '@') {
-                return problemAt("a line that is neither a key, a value nor a comment");
-            }
-            if (key == nullptr) {
-                return problemAt("a value before the first key");
-            }
-            Value value;
-            if (!parseValueLine(line, value)) {
-                return problemAt("a value that does not parse");
-            }
-            store(*key, std::move(value));
         }
-        return {};
+        return firstProblem;
     }
 
 private:
+    // One line (with the lines continuing it); answers what is wrong with it, or null.
+    const char* parseLine(std::string_view line, Tree& tree, Key*& key, bool& sawMarker)
+    {
+        if (line.empty()) {
+            return nullptr;
+        }
+        if (line.front() == ';') {
+            if (startsWith(line, kEndLinePrefix) && !salvaging_) {
+                return "an end line that is not the last line";
+            }
+            sawMarker = sawMarker || line == kCheckedMarker;
+            return nullptr;
+        }
+        if (line.front() == '[') {
+            key = nullptr;
+            std::string_view path = line.substr(1);
+            if (path.empty() || path.back() != ']' || !isSectionPath(path.substr(0, path.size() - 1))) {
+                return "a key name that is not valid";
+            }
+            path.remove_suffix(1);
+            tree.create(path);
+            key = tree.find(path);
+            return nullptr;
+        }
+        if (line.front() != '"' && line.front() != '@') {
+            return "a line that is neither a key, a value nor a comment";
+        }
+        if (key == nullptr) {
+            return "a value before the first key";
+        }
+        Value value;
+        if (!parseValueLine(line, value)) {
+            return "a value that does not parse";
+        }
+        store(*key, std::move(value));
+        return nullptr;
+    }
+
     // Like setValue, through an index of each key's value names, so that a key with many values
     // parses in linear time. A later line of the same name replaces the earlier value.
     void store(Key& key, Value value)
@@ -308,11 +334,19 @@ private:
         std::string joined(line.substr(0, line.size() - 1));
         std::string_view next;
         for (;;) {
+            const std::size_t position = position_;
+            const std::size_t lineNumber = lineNumber_;
             if (!nextLine(next)) {
                 return false;
             }
             std::size_t start = next.find_first_not_of(" \t");
             if (start == std::string_view::npos) {
+                return false;
+            }
+            if (std::string_view("[\"@;").find(next.front()) != std::string_view::npos) {
+                // Not a continuation but the next key, value or comment: left to be read as such.
+                position_ = position;
+                lineNumber_ = lineNumber;
                 return false;
             }
             next.remove_prefix(start);
@@ -325,6 +359,7 @@ private:
     }
 
     std::string_view body_;
+    const bool salvaging_;
     std::unordered_map<const Key*, std::unordered_map<std::string, std::size_t>> valueIndex_;
     std::size_t position_ = 0;
     std::size_t lineNumber_ = 0;
@@ -367,7 +402,7 @@ ParsedText parseRegistryText(std::string_view text)
         checked = true;
     }
     bool sawMarker = false;
-    std::string problem = BodyParser(body).parse(result.tree, sawMarker);
+    std::string problem = BodyParser(body, false).parse(result.tree, sawMarker);
     if (!problem.empty()) {
         return damaged(std::move(problem));
     }
@@ -376,6 +411,20 @@ ParsedText parseRegistryText(std::string_view text)
     }
     result.ok = true;
     return result;
+}
+
+Tree salvageRegistryText(std::string_view text)
+{
+    if (text.size() > kMaxFileBytes) {
+        text = text.substr(0, kMaxFileBytes);
+    }
+    // A last line without its newline may be cut anywhere, even to a shorter value that parses.
+    std::size_t lastNewline = text.rfind('\n');
+    text = lastNewline == std::string_view::npos ? std::string_view() : text.substr(0, lastNewline + 1);
+    Tree tree;
+    bool sawMarker = false;
+    BodyParser(text, true).parse(tree, sawMarker);
+    return tree;
 }
 
 }  // namespace qby::registry

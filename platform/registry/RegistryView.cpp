@@ -20,25 +20,30 @@ Place machinePlace(std::string_view path)
     return {machineStore(), joinPath(kMachineRoot, path)};
 }
 
-// Shows `visit` the key as each file it is read from holds it, in order, until it answers true;
-// answers the error of a file that could not be read.
+// Shows `visit` the key as each file it is read from holds it, in order, until it answers true.
+// A file that cannot be read is passed over, so the merged classes view falls back to the
+// machine's file when the user's cannot be read; the error is answered when no file could be.
 template <typename Visit>
 LONG visitKey(const OpenKey& key, Visit&& visit)
 {
+    LONG error = ERROR_SUCCESS;
+    bool read = false;
     for (const Place& place : readPlaces(key)) {
         if (place.store == nullptr) {
             continue;
         }
         Snapshot snapshot = place.store->read();
         if (snapshot.error != ERROR_SUCCESS) {
-            return snapshot.error;
+            error = snapshot.error;
+            continue;
         }
+        read = true;
         const Key* found = snapshot.tree->find(place.path);
         if (found != nullptr && visit(*found)) {
             break;
         }
     }
-    return ERROR_SUCCESS;
+    return read ? ERROR_SUCCESS : error;
 }
 
 }  // namespace

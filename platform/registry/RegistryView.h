@@ -3,7 +3,8 @@
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE each have one file. HKEY_CLASSES_ROOT is a merged
 // view: a key exists when it exists under HKEY_CURRENT_USER\SOFTWARE\Classes or under
 // HKEY_LOCAL_MACHINE\SOFTWARE\Classes, and each value is looked up in the user's key first and
-// then in the machine's, so a user's registration overrides the machine's value by value.
+// then in the machine's, so a user's registration overrides the machine's value by value; when
+// the user's file cannot be read (a link, a folder, no permission), only the machine's is read.
 // Writes and deletions through it go to the user's SOFTWARE\Classes, or to the machine's when
 // QUILLBY_REGISTER_MACHINE=1 (an installer registering for every user); a key that exists only in
 // the other file is not found there by a deletion.

@@ -1,8 +1,11 @@
-// The per-user file on disk: permissions, damaged files, links, and other writers' changes.
+// The per-user file on disk: permissions, damaged files and their salvage, links, and other
+// writers' changes.
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "RegistryFixture.h"
+#include "platform/registry/RegistryBatch.h"
 #include "platform/registry/RegistryFiles.h"
 #include "platform/registry/RegistryText.h"
 
@@ -55,65 +58,115 @@ TEST_F(RegistryStore, AWriteThatChangesNothingLeavesTheFileAlone)
     EXPECT_NE(inodeOf(userFile()), before) << "a change replaces the file";
 }
 
+constexpr const char* kRegistration = "CLSID\\{3F2A0C11-5B7E-4C1D-9A60-2B7E4D1C0F01}\\InprocServer32";
+
+// What a damage leaves readable: the settings that survive it (nullopt: lost).
 struct Damage {
     const char* name;
     std::string (*apply)(std::string);
+    std::optional<std::string> language;
+    std::optional<std::string> help;
+    bool registrationSurvives;
 };
 
-class RegistryDamage : public RegistryStore, public ::testing::WithParamInterface<Damage> {};
-
-TEST_P(RegistryDamage, ADamagedFileIsKeptAsideAndReadsAsMissing)
+void PrintTo(const Damage& damage, std::ostream* out)
 {
-    saveBothSettings();
+    *out << damage.name;
+}
+
+class RegistryDamage : public RegistryStore, public ::testing::WithParamInterface<Damage> {
+protected:
+    // The two settings and a class registration, as a set-up and a first run leave the file.
+    void fillTheFile()
+    {
+        saveBothSettings();
+        RegistryBatch registration(HKEY_CLASSES_ROOT);
+        registration.SetString(kRegistration, "", "/usr/lib/liblangtext.so");
+        registration.SetString(kRegistration, "ThreadingModel", "Apartment");
+        ASSERT_EQ(registration.Commit(), ERROR_SUCCESS);
+    }
+    void expectWhatSurvives(const Damage& damage)
+    {
+        EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE"), damage.language);
+        EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), damage.help);
+        EXPECT_EQ(loadString(HKEY_CLASSES_ROOT, kRegistration, ""),
+                  damage.registrationSurvives ? std::optional<std::string>("/usr/lib/liblangtext.so") : std::nullopt);
+    }
+};
+
+TEST_P(RegistryDamage, WhatCanBeReadIsKeptAndWrittenBackAndTheOriginalIsKeptAside)
+{
+    fillTheFile();
     const std::string damaged = GetParam().apply(readFile(userFile()));
     writeFile(userFile(), damaged);
 
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), std::nullopt);
-    HKEY key = 0;
-    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
-    EXPECT_FALSE(fs::exists(userFile()));
+    expectWhatSurvives(GetParam());
+    // Written back with a fresh end line; the damaged original is kept beside it, once.
+    const ParsedText repaired = parseRegistryText(readFile(userFile()));
+    ASSERT_TRUE(repaired.ok) << repaired.problem;
     const auto kept = userFolderNames("registry.reg.corrupt-");
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(readFile(userFolder() / kept[0]), damaged);
+    expectWhatSurvives(GetParam());
+    EXPECT_EQ(userFolderNames("registry.reg.corrupt-").size(), 1u);
 
-    // The next write starts a new file; the damaged one stays as it was.
+    // Later writes build on what was saved.
     ASSERT_EQ(saveString(HKEY_CURRENT_USER, kSettingsKey, "HELP", "ENGLISH"), ERROR_SUCCESS);
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), "ENGLISH");
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE"), std::nullopt);
+    EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE"), GetParam().language);
     EXPECT_EQ(readFile(userFolder() / kept[0]), damaged);
 }
 
-TEST_P(RegistryDamage, AWriterFindingADamagedFileKeepsItAsideBeforeWriting)
+std::string replaced(std::string text, std::string_view what, std::string_view with)
 {
-    saveBothSettings();
-    const std::string damaged = GetParam().apply(readFile(userFile()));
-    writeFile(userFile(), damaged);
-
-    ASSERT_EQ(saveString(HKEY_CURRENT_USER, "SOFTWARE\\Other", "X", "1"), ERROR_SUCCESS);
-    const auto kept = userFolderNames("registry.reg.corrupt-");
-    ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(readFile(userFolder() / kept[0]), damaged);
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, "SOFTWARE\\Other", "X"), "1");
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), std::nullopt);
-
-    // A second damaged file is kept beside the first, not over it.
-    writeFile(userFile(), "garbage");
-    EXPECT_EQ(loadString(HKEY_CURRENT_USER, "SOFTWARE\\Other", "X"), std::nullopt);
-    EXPECT_EQ(userFolderNames("registry.reg.corrupt-").size(), 2u);
+    return text.replace(text.find(what), what.size(), with);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Registry, RegistryDamage,
-    ::testing::Values(Damage{"CutShort", [](std::string text) { return text.substr(0, text.size() * 2 / 3); }},
-                      Damage{"CutAtALine",
-                             [](std::string text) { return text.substr(0, text.find("\"HELP\"")); }},
-                      Damage{"BitFlipped",
-                             [](std::string text) {
-                                 text[text.find("KOREAN")] ^= 0x20;
-                                 return text;
-                             }},
-                      Damage{"Emptied", [](std::string) { return std::string(); }}),
+    ::testing::Values(
+        // Cut in the middle of the last value's line: the half line is not read.
+        Damage{"CutInALine", [](std::string text) { return text.substr(0, text.find("\"HELP\"") + 10); },
+               "ENGLISH", std::nullopt, true},
+        // A bit flipped in a value's closing quote: that line no longer parses.
+        Damage{"BitFlippedInAValue",
+               [](std::string text) {
+                   text[text.find("KOREAN") + 6] ^= 0x20;
+                   return text;
+               },
+               "ENGLISH", std::nullopt, true},
+        // A bit flipped in a key's line: the values under it belong to no key known.
+        Damage{"BitFlippedInAKeyLine",
+               [](std::string text) {
+                   text[text.find("\\frmPROGMENUMAINDETAILS]") + 23] ^= 0x01;
+                   return text;
+               },
+               std::nullopt, std::nullopt, true},
+        // Edited by hand, keeping the end line: every line parses, so it is read as it stands.
+        Damage{"HandEditWithAStaleEndLine",
+               [](std::string text) { return replaced(text, "\"KOREAN\"", "\"ENGLISH\"\n\"LANGUAGE\"=\"AMERICAN\""); },
+               "AMERICAN", "ENGLISH", true},
+        Damage{"Garbage", [](std::string) { return std::string("\x7f" "ELF\x02\x01\x01\0\0garbage\n\xff\xfe", 19); },
+               std::nullopt, std::nullopt, false},
+        Damage{"Emptied", [](std::string) { return std::string(); }, std::nullopt, std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegistryStore, OnlyTheThreeNewestDamagedCopiesAreKept)
+{
+    saveBothSettings();
+    std::vector<std::string> damaged;
+    for (int copy = 0; copy < 5; ++copy) {
+        damaged.push_back("Quillby Registry File 1\ndamaged copy " + std::to_string(copy) + "\n");
+        writeFile(userFile(), damaged.back());
+        EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), std::nullopt);
+    }
+    writeFile(userFolder() / "registry.reg.corrupt-notes.txt", "not a copy");
+    std::vector<std::string> kept;
+    for (const std::string& name : userFolderNames("registry.reg.corrupt-")) {
+        kept.push_back(readFile(userFolder() / name));
+    }
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{damaged[2], damaged[3], damaged[4], "not a copy"}));
+}
 
 TEST_F(RegistryStore, ALinkAtTheFileIsRefusedAndNothingIsWritten)
 {
