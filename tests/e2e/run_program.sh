@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# End to end: the program starts with an empty configuration folder, its window appears, the
-# learner chooses Korean help in the language dialog (stored in the registry file), opens and
-# closes the About box, and ends the program with the menu's Close button (exit status 0).
+# End to end: the program starts with an empty configuration folder (and a toolkit option on its
+# command line, which it ignores), its window appears, the learner chooses Korean help in the
+# language dialog (stored in the registry file), opens and closes the About box, and ends the
+# program with the menu's Close button (exit status 0).
 #
 #   run_program.sh QUILLBY REGSVR LIBLANGTEXT
 set -uo pipefail
@@ -27,10 +28,11 @@ click_control() {
     sleep 0.2
 }
 
-"$program" > "$work/program.log" 2>&1 &
+# The program reads no command line: the toolkit's own options are not honoured either.
+"$program" -qwindowtitle Hacked > "$work/program.log" 2>&1 &
 program_pid=$!
 
-main=$(wait_window Quillby) || fail "the window \"Quillby\" did not appear"
+main=$(wait_window Quillby) || fail "the window \"Quillby\" did not appear (titles: $(xdotool search --onlyvisible --name . getwindowname %@ 2> /dev/null | tr '\n' ' '))"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = 670 ] && [ "$HEIGHT" = 560 ] || fail "the main window's client area is ${WIDTH}x${HEIGHT}, not 670x560"
 
