@@ -1,5 +1,7 @@
 // Fuzzes the registry file parser: any bytes must answer "damaged" or a tree, and a tree must
-// survive being written and read again unchanged.
+// survive being written and read again unchanged. The salvage of a damaged file likewise: any
+// bytes give a tree that is written and read back unchanged, the same tree as the parser's
+// wherever the parser reads the text.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,26 +20,36 @@ void fail(const char* what, std::string_view text)
     std::abort();
 }
 
-void check(std::string_view text)
+void checkWrittenBack(const Tree& tree)
 {
-    const ParsedText parsed = parseRegistryText(text);
-    if (!parsed.ok) {
-        if (parsed.problem.empty() || !parsed.tree.empty()) {
-            fail("a damaged file must say why and answer no keys", text);
-        }
-        return;
-    }
-    const std::string written = writeRegistryText(parsed.tree);
+    const std::string written = writeRegistryText(tree);
     const ParsedText again = parseRegistryText(written);
     if (!again.ok) {
         fail(("the written file does not read back: " + again.problem).c_str(), written);
     }
-    if (!(again.tree == parsed.tree)) {
+    if (!(again.tree == tree)) {
         fail("the written file reads back different", written);
     }
     if (writeRegistryText(again.tree) != written) {
         fail("writing the same tree twice gives different files", written);
     }
+}
+
+void check(std::string_view text)
+{
+    const ParsedText parsed = parseRegistryText(text);
+    const Tree salvaged = salvageRegistryText(text);
+    if (!parsed.ok) {
+        if (parsed.problem.empty() || !parsed.tree.empty()) {
+            fail("a damaged file must say why and answer no keys", text);
+        }
+        checkWrittenBack(salvaged);
+        return;
+    }
+    if (!(salvaged == parsed.tree)) {
+        fail("the salvage of a file that parses differs from the parser's tree", text);
+    }
+    checkWrittenBack(parsed.tree);
 }
 
 }  // namespace

@@ -213,4 +213,49 @@ TEST(RegistryText, TheEndLineMustMatchExactly)
     EXPECT_FALSE(parseRegistryText(body + "; end\n").ok) << "no numbers";
 }
 
+// The salvage of a damaged file: each line that does not parse costs that line alone, a key line
+// that does not parse costs the values under it, and a last line without its newline is not read.
+TEST(RegistryText, SalvageKeepsEveryLineThatStillParses)
+{
+    const std::string user = "HKEY_CURRENT_USER\\SOFTWARE\\";
+    const std::string text = "Quillby Registry File 1\n"
+                             "[" + user + "A]\n"
+                             "\"kept\"=\"1\"\n"
+                             "\"broken\"=\"no closing quote\n"
+                             "\"after\"=dword:00000002\n"
+                             "[" + user + "B\n"
+                             "\"lost with its key\"=\"3\"\n"
+                             "[" + user + "C]\n"
+                             "\"bytes\"=hex:01,02,\\\n"
+                             "[" + user + "D]\n"
+                             "\"in D\"=\"4\"\n"
+                             "; end 12 00000000\n"
+                             "\"cut\"=dword:000";
+    ASSERT_FALSE(parseRegistryText(text).ok);
+    const Tree tree = salvageRegistryText(text);
+    const Key* a = tree.find(user + "A");
+    ASSERT_NE(a, nullptr);
+    EXPECT_NE(findValue(*a, "kept"), nullptr);
+    EXPECT_EQ(findValue(*a, "broken"), nullptr);
+    EXPECT_NE(findValue(*a, "after"), nullptr);
+    EXPECT_EQ(tree.find(user + "B"), nullptr);
+    ASSERT_NE(tree.find(user + "C"), nullptr);
+    EXPECT_TRUE(tree.find(user + "C")->values.empty()) << "a byte list cut off by the next key";
+    const Key* d = tree.find(user + "D");
+    ASSERT_NE(d, nullptr) << "the key line after a cut byte list is read as a key";
+    EXPECT_EQ(d->values.size(), 1u) << "the half last line is not read, even where it would parse";
+
+    // A file that parses salvages to the same tree; one edited by hand keeping its stale end
+    // line salvages whole.
+    const std::string written = writeRegistryText(sampleTree());
+    EXPECT_EQ(salvageRegistryText(written), sampleTree());
+    std::string edited = written;
+    edited.replace(edited.find("ENGLISH"), 7, "AMERICAN");
+    ASSERT_FALSE(parseRegistryText(edited).ok);
+    Tree expected = sampleTree();
+    setValue(*expected.find("HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS"),
+             {"LANGUAGE", 1, {'A', 'M', 'E', 'R', 'I', 'C', 'A', 'N', 0}});
+    EXPECT_EQ(salvageRegistryText(edited), expected);
+}
+
 }  // namespace
