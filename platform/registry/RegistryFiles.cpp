@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -63,6 +67,15 @@ bool exists(const std::string& path)
 
 constexpr std::string_view kCopyInfix = ".corrupt-";
 constexpr std::size_t kStampLength = 16;  // 20240611T093000Z
+
+// A wait for the writers' lock on a thread of its own.
+struct LockWait {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool settled = false;  // the thread has the lock, or failed to get it
+    bool locked = false;
+    bool givenUp = false;  // the caller stopped waiting: the thread closes the descriptor
+};
 
 using CopyOrder = std::pair<std::string, long>;
 
@@ -304,27 +317,51 @@ FileLock FileLock::acquire(const std::string& lockPath, std::chrono::millisecond
         ::close(descriptor);
         return FileLock(-1, FileStatus::Refused);
     }
-    // flock has no time limit, so the lock is tried again and again, at short intervals so that
-    // a waiting writer still gets its turn among several busy ones.
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    auto pause = std::chrono::microseconds(100);
-    for (;;) {
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-            return FileLock(descriptor, FileStatus::Ok);
-        }
-        const int error = errno;
-        if (error == EINTR) {
-            continue;
-        }
-        const auto now = std::chrono::steady_clock::now();
-        if (error != EWOULDBLOCK || now >= deadline) {
-            const FileStatus status = error == EWOULDBLOCK ? FileStatus::Busy : FileStatus::Failed;
-            ::close(descriptor);
-            return FileLock(-1, status);
-        }
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    int locked;
+    do {
+        locked = ::flock(descriptor, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked == 0) {
+        return FileLock(descriptor, FileStatus::Ok);
     }
+    if (errno != EWOULDBLOCK || wait <= std::chrono::milliseconds(0)) {
+        const FileStatus status = errno == EWOULDBLOCK ? FileStatus::Busy : FileStatus::Failed;
+        ::close(descriptor);
+        return FileLock(-1, status);
+    }
+    // flock has no time limit, so a thread of its own waits for the lock in line with the other
+    // processes' writers, and this one waits for that thread at most `wait`. A thread given up
+    // on keeps waiting, and lets the lock go as soon as it has it.
+    auto wanted = std::make_shared<LockWait>();
+    try {
+        std::thread([wanted, descriptor] {
+            int result;
+            do {
+                result = ::flock(descriptor, LOCK_EX);
+            } while (result != 0 && errno == EINTR);
+            std::lock_guard guard(wanted->mutex);
+            if (wanted->givenUp) {
+                ::close(descriptor);
+                return;
+            }
+            wanted->settled = true;
+            wanted->locked = result == 0;
+            wanted->changed.notify_one();
+        }).detach();
+    } catch (const std::system_error&) {
+        ::close(descriptor);
+        return FileLock(-1, FileStatus::Failed);
+    }
+    std::unique_lock guard(wanted->mutex);
+    if (!wanted->changed.wait_for(guard, wait, [&] { return wanted->settled; })) {
+        wanted->givenUp = true;
+        return FileLock(-1, FileStatus::Busy);
+    }
+    if (!wanted->locked) {
+        ::close(descriptor);
+        return FileLock(-1, FileStatus::Failed);
+    }
+    return FileLock(descriptor, FileStatus::Ok);
 }
 
 FileLock::FileLock(FileLock&& other) noexcept : descriptor_(other.descriptor_), status_(other.status_)

@@ -62,8 +62,8 @@ bool isWritableFolder(const std::string& folder);
 // serialise on it across processes.
 class FileLock {
 public:
-    // Tries for the lock until `wait` has passed (zero: one try); Busy when another process
-    // still holds it then.
+    // Waits for the lock at most `wait` (zero: one try); Busy when another process still holds
+    // it then.
     static FileLock acquire(const std::string& lockPath, std::chrono::milliseconds wait);
     FileLock(FileLock&& other) noexcept;
     FileLock& operator=(FileLock&&) = delete;
