@@ -27,7 +27,7 @@ template <typename Visit>
 LONG visitKey(const OpenKey& key, Visit&& visit)
 {
     LONG error = ERROR_SUCCESS;
-    bool read = false;
+    bool anyRead = false;
     for (const Place& place : readPlaces(key)) {
         if (place.store == nullptr) {
             continue;
@@ -37,13 +37,13 @@ LONG visitKey(const OpenKey& key, Visit&& visit)
             error = snapshot.error;
             continue;
         }
-        read = true;
+        anyRead = true;
         const Key* found = snapshot.tree->find(place.path);
         if (found != nullptr && visit(*found)) {
             break;
         }
     }
-    return read ? ERROR_SUCCESS : error;
+    return anyRead ? ERROR_SUCCESS : error;
 }
 
 }  // namespace
