@@ -27,7 +27,7 @@ TEST_F(RegistryLock, ReadsAnswerAtOnceAndWritesFailWithinTheirBound)
     EXPECT_EQ(saveString(HKEY_CURRENT_USER, kSettingsKey, "LANGUAGE", "ENGLISH"), ERROR_LOCK_VIOLATION);
     EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), "KOREAN");
     EXPECT_EQ(readFile(userFile()), before);
-    EXPECT_FALSE(holder.WatchdogRanOut()) << "a call waited for the lock without a bound";
+    EXPECT_FALSE(holder.LetGoByItself()) << "a call waited for the lock without a bound";
 
     holder.Release();
     EXPECT_EQ(saveString(HKEY_CURRENT_USER, kSettingsKey, "HELP", "ENGLISH"), ERROR_SUCCESS);
@@ -48,7 +48,7 @@ TEST_F(RegistryLock, ADamagedFileIsReadWithoutWaitingAndRepairedByTheNextWrite)
     EXPECT_EQ(loadString(HKEY_CURRENT_USER, kSettingsKey, "HELP"), std::nullopt);
     EXPECT_EQ(readFile(userFile()), damaged) << "repaired under another process's lock";
     EXPECT_TRUE(userFolderNames("registry.reg.corrupt-").empty());
-    EXPECT_FALSE(holder.WatchdogRanOut()) << "a read waited for the lock";
+    EXPECT_FALSE(holder.LetGoByItself()) << "a read waited for the lock";
     holder.Release();
 
     // A registration, written without reading first, finds the damage itself.

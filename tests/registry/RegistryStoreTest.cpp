@@ -146,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                [](std::string text) { return replaced(text, "\"KOREAN\"", "\"ENGLISH\"\n\"LANGUAGE\"=\"AMERICAN\""); },
                "AMERICAN", "ENGLISH", true},
         Damage{"Garbage", [](std::string) { return std::string("\x7f" "ELF\x02\x01\x01\0\0garbage\n\xff\xfe", 19); },
-               std::nullopt, std::nullopt, false},
-        Damage{"Emptied", [](std::string) { return std::string(); }, std::nullopt, std::nullopt, false}),
+               std::nullopt, std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegistryStore, OnlyTheThreeNewestDamagedCopiesAreKept)

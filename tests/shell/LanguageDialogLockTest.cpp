@@ -43,7 +43,7 @@ TEST_F(LanguageDialogUnderALock, OkClosesTheDialogAndTheChoiceHoldsForTheRun)
     Click(frmMAINMENU->btnpABOUT);
     EXPECT_TRUE(aboutShown);
     EXPECT_FALSE(frmABOUTQBY->IsLoaded());
-    EXPECT_FALSE(holder.WatchdogRanOut()) << "the window waited for the lock without a bound";
+    EXPECT_FALSE(holder.LetGoByItself()) << "the window waited for the lock without a bound";
 }
 
 }  // namespace
