@@ -34,6 +34,9 @@ struct ClassRegistration {
     CLSID clsid;
     std::string_view name;  // "clsPRGTXT"; the ProgID is the type library's name, ".", this name
     bool control = false;   // a control, to be placed on windows
+    // The class's factory through an interface (GetClassFactory); null for a class the library
+    // registers but does not hand out.
+    HRESULT (*getFactory)(const IID& iid, void** object) = nullptr;
 };
 
 struct ServerRegistration {
