@@ -368,8 +368,7 @@ void runModalLoop(Form& form)
     takeCaptureFromOtherWindows(*live);
     QEventLoop loop;
     st.modalLoop = &loop;
-    if (g_modalHook) {
-        auto hook = g_modalHook;
+    if (auto hook = g_modalHook ? g_modalHook : g_unexpectedModalHook) {
         RunHandler([&] { hook(form); });
     }
     live = st.live.get();

@@ -357,6 +357,7 @@ void RegisterForm(Form* form);
 void UnregisterForm(Form* form);
 MDIForm* TheMdiForm();
 extern std::function<void(Form&)> g_modalHook;
+extern std::function<void(Form&)> g_unexpectedModalHook;  // when g_modalHook is not set
 
 }  // namespace detail
 }  // namespace qby

@@ -25,6 +25,7 @@ ScreenObject Screen;
 namespace detail {
 
 std::function<void(Form&)> g_modalHook;
+std::function<void(Form&)> g_unexpectedModalHook;
 
 namespace {
 

@@ -294,6 +294,11 @@ void OnModalShown(std::function<void(Form&)> hook)
     detail::g_modalHook = std::move(hook);
 }
 
+void OnUnexpectedModal(std::function<void(Form&)> hook)
+{
+    detail::g_unexpectedModalHook = std::move(hook);
+}
+
 void ProcessEvents()
 {
     if (QCoreApplication::instance() == nullptr)

@@ -63,6 +63,9 @@ void KeyClick(Control& control, int keyCode, int shift = 0);
 // Runs hook each time a modal loop starts (the form is shown and its loop is about to run);
 // null removes it. The hook may unload or hide the form to end the loop.
 void OnModalShown(std::function<void(Form&)> hook);
+// Runs hook when a modal loop starts while no OnModalShown hook is set: a test that meets a
+// modal window it did not expect reports it and closes it instead of waiting. Null removes it.
+void OnUnexpectedModal(std::function<void(Form&)> hook);
 
 // Lets waiting events run (including the freeing of destroyed windows).
 void ProcessEvents();

@@ -8,6 +8,8 @@
 #include "lessons/frmMSGPLYAG.h"
 #include "lessons/frmMSGWRONG.h"
 
+#include <gtest/gtest-spi.h>
+
 #include <chrono>
 
 namespace lessontest {
@@ -212,6 +214,14 @@ TEST_F(FeedbackBoxes, BoxesAreFixedDialogsOutOfTheTaskbarCentredOnTheScreen)
         });
         EXPECT_FALSE(e.box->IsLoaded());
     }
+}
+
+// A box that no step of a lesson test waits for is a failure naming it, at once: the test goes on
+// with the box closed rather than waiting for a click that never comes.
+TEST_F(FeedbackBoxes, AnUnexpectedBoxFailsTheTestAtOnceNamingIt)
+{
+    EXPECT_NONFATAL_FAILURE(frmMSGWRONG->Show(qby::vbModal, mdiPROGMAIN), "unexpected modal window frmMSGWRONG");
+    EXPECT_FALSE(frmMSGWRONG->IsLoaded());
 }
 
 }  // namespace

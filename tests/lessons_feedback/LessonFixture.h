@@ -38,6 +38,7 @@ protected:
         programtest::ResetToBeforeMain();
         ASSERT_EQ(programtest::CallLangtextEntry("DllRegisterServer"), S_OK);
         qby::test::MouseMoveOnScreen(1, 1);
+        programtest::FailOnUnexpectedModal();
         recorder = std::make_unique<qby::SoundRecorder>();
         Main();
         qby::test::ProcessEvents();
@@ -47,6 +48,7 @@ protected:
     void TearDown() override
     {
         qby::test::OnModalShown(nullptr);
+        qby::test::OnUnexpectedModal(nullptr);
         ReleaseCapture();
         // Closing the main window ends the program; the runtime is made ready for the next test.
         if (mdiPROGMAIN.Exists() && mdiPROGMAIN->IsLoaded()) mdiPROGMAIN->Unload();

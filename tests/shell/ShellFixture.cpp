@@ -32,11 +32,13 @@ void ShellFixture::SetUp()
     });
     qby::test::MouseMoveOnScreen(1, 1);
     programtest::ResetToBeforeMain();
+    programtest::FailOnUnexpectedModal();
 }
 
 void ShellFixture::TearDown()
 {
     qby::test::OnModalShown(nullptr);
+    qby::test::OnUnexpectedModal(nullptr);
     ReleaseCapture();
     // Closing the main window ends the program; the runtime is then made ready for the next test.
     if (mdiPROGMAIN.Exists() && mdiPROGMAIN->IsLoaded()) mdiPROGMAIN->Unload();

@@ -7,8 +7,10 @@
 #include "core/modLIBTEXT.h"
 #include "core/modVERSIONINFO.h"
 #include "platform/com/EntryPoints.h"
+#include "platform/forms/Testing.h"
 
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -37,6 +39,16 @@ inline void ResetToBeforeMain()
     objPrgText.Reset();
     objLibText.reset();
     VersionInformationLoad();
+}
+
+// From now on a modal window that no test step waits for fails the test at once, naming the
+// window, and is closed, instead of leaving the test waiting for input that never comes.
+inline void FailOnUnexpectedModal()
+{
+    qby::test::OnUnexpectedModal([](qby::Form& box) {
+        ADD_FAILURE() << "unexpected modal window " << box.Name();
+        box.Unload();
+    });
 }
 
 }  // namespace programtest
