@@ -20,6 +20,13 @@ namespace qby::registry {
 
 namespace {
 
+ReplaceStepHook g_replaceStepHook = nullptr;
+
+void reachedStep(ReplaceStep step)
+{
+    if (g_replaceStepHook) g_replaceStepHook(step);
+}
+
 std::string baseNameOf(const std::string& path)
 {
     std::size_t slash = path.rfind('/');
@@ -181,6 +188,11 @@ std::string temporaryPathFor(const std::string& path)
     return path + ".tmp-" + std::to_string(::getpid());
 }
 
+void setReplaceStepHook(ReplaceStepHook hook)
+{
+    g_replaceStepHook = hook;
+}
+
 FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t mode, int& error)
 {
     const std::string temporary = temporaryPathFor(path);
@@ -190,17 +202,23 @@ FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t m
         // Whatever stands at our temporary name (a link, a folder) is not ours to replace.
         return error == EEXIST || error == ELOOP ? FileStatus::Refused : FileStatus::Failed;
     }
-    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    reachedStep(ReplaceStep::TemporaryCreated);
+    const std::size_t half = bytes.size() / 2;
+    bool written = ::fchmod(descriptor, mode) == 0 && writeAll(descriptor, bytes.substr(0, half));
+    if (written) reachedStep(ReplaceStep::HalfWritten);
+    written = written && writeAll(descriptor, bytes.substr(half)) && ::fsync(descriptor) == 0;
     error = errno;
     if (::close(descriptor) != 0 && written) {
         written = false;
         error = errno;
     }
+    if (written) reachedStep(ReplaceStep::Flushed);
     if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
         error = written ? errno : error;
         ::unlink(temporary.c_str());
         return FileStatus::Failed;
     }
+    reachedStep(ReplaceStep::Renamed);
     syncFolder(folderOf(path));
     return FileStatus::Ok;
 }

@@ -36,6 +36,18 @@ std::string temporaryPathFor(const std::string& path);
 // is untouched and the temporary is gone.
 FileStatus replaceFile(const std::string& path, std::string_view bytes, mode_t mode, int& error);
 
+// The steps of replaceFile, in order. A test may have a writer stop at one of them (and kill it
+// there) to show that no moment of a replacement leaves a torn file.
+enum class ReplaceStep {
+    TemporaryCreated,  // the temporary file exists, empty
+    HalfWritten,       // the first half of the bytes are in it
+    Flushed,           // all of them are written and flushed, not yet renamed
+    Renamed,           // the temporary has replaced the file; the folder is not yet flushed
+};
+using ReplaceStepHook = void (*)(ReplaceStep step);
+// Called at each step of every replacement in this process; null (the default) for none.
+void setReplaceStepHook(ReplaceStepHook hook);
+
 // How many damaged copies are kept beside a file: the newest ones.
 inline constexpr int kKeptCopies = 3;
 

@@ -55,7 +55,8 @@ TEST(Shell, UnsafeOrEmptyTargetsAreRefusedBeforeAnythingStarts)
     EXPECT_TRUE(launcher.requests.empty());
 }
 
-// xdg-open itself, replaced by a script that reports its folder and arguments through fd 9.
+// xdg-open itself, replaced by a script that reports its folder and arguments through the pipe
+// whose descriptor the test names in QUILLBY_TEST_REPORT_FD (whatever number it got).
 class XdgOpen : public ::testing::Test {
 protected:
     void SetUp() override
@@ -64,16 +65,17 @@ protected:
         fs::create_directories(folder_ / "bin");
         fs::create_directories(folder_ / "work");
         fs::path script = folder_ / "bin" / "xdg-open";
-        std::ofstream(script) << "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; echo \"count=$#\"; } >&9\n";
+        std::ofstream(script) << "#!/bin/sh\n"
+                                 "{ pwd; printf '%s\\n' \"$@\"; echo \"count=$#\"; } > \"/dev/fd/$QUILLBY_TEST_REPORT_FD\"\n";
         fs::permissions(script, fs::perms::owner_all);
         savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
         setenv("PATH", (folder_ / "bin").c_str(), 1);
-        ASSERT_EQ(fcntl(9, F_GETFD), -1) << "descriptor 9 is taken";
     }
 
     void TearDown() override
     {
         setenv("PATH", savedPath_.c_str(), 1);
+        unsetenv("QUILLBY_TEST_REPORT_FD");
         fs::remove_all(folder_);
     }
 
@@ -82,10 +84,10 @@ protected:
     {
         int pipe[2];
         EXPECT_EQ(pipe2(pipe, O_CLOEXEC), 0);
-        dup2(pipe[1], 9);  // the duplicate is inherited by the child
-        close(pipe[1]);
+        fcntl(pipe[1], F_SETFD, 0);  // the write end alone is inherited by the child
+        setenv("QUILLBY_TEST_REPORT_FD", std::to_string(pipe[1]).c_str(), 1);
         result_ = ShellExecuteA(0, "OPEN", target.c_str(), nullptr, workFolder().c_str(), SW_SHOWNORMAL);
-        close(9);
+        close(pipe[1]);
         std::string report;
         char buffer[256];
         ssize_t got = 0;

@@ -15,17 +15,17 @@ source "$(dirname "$0")/xvfb_session.sh"
 "$regsvr" "$langtext" > /dev/null || fail "Langtext could not be registered"
 registry="$XDG_CONFIG_HOME/quillby/registry.reg"
 
-# A click on a control of a window: its left and top in twips, its size in pixels; the pointer
-# comes from a little beside the middle, as a hand would.
+# A click in the middle of a control of a window: its left and top in twips, its size in pixels.
 click_control() {
     local window=$1 left=$2 top=$3 width=$4 height=$5
-    local x=$((left / 15 + width / 2)) y=$((top / 15 + height / 2))
-    xdotool mousemove --window "$window" $((x - 3)) $((y - 3))
-    sleep 0.1
-    xdotool mousemove --window "$window" "$x" "$y"
-    sleep 0.1
-    xdotool click 1
-    sleep 0.2
+    click_at "$window" $((left / 15 + width / 2)) $((top / 15 + height / 2))
+}
+
+# The registry file holds HELP = "KOREAN" under the settings key.
+help_is_korean() {
+    [ -f "$registry" ] && awk '/^\[/ { inside = ($0 == "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS]") }
+         inside && $0 == "\"HELP\"=\"KOREAN\"" { found = 1 }
+         END { exit found ? 0 : 1 }' "$registry"
 }
 
 # The program reads no command line: the toolkit's own options are not honoured either.
@@ -41,11 +41,8 @@ click_control "$main" 5505 7530 140 39
 dialog=$(wait_window Languages) || fail "the language dialog did not open"
 click_control "$dialog" 1680 4695 160 110
 click_control "$dialog" 4410 7335 140 39
+wait_until help_is_korean || fail "HELP is not stored as \"KOREAN\": $(cat "$registry" 2> /dev/null)"
 wait_gone Languages || fail "OK did not close the language dialog"
-[ -f "$registry" ] || fail "no registry file was written"
-awk '/^\[/ { inside = ($0 == "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\\Quillby\\frmPROGMENUMAINDETAILS]") }
-     inside && $0 == "\"HELP\"=\"KOREAN\"" { found = 1 }
-     END { exit found ? 0 : 1 }' "$registry" || fail "HELP is not stored as \"KOREAN\": $(cat "$registry")"
 
 # About, then its OK.
 click_control "$main" 3285 7530 140 39

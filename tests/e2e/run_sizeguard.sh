@@ -49,9 +49,7 @@ resize_expect "$main" 670 561 670x561
 resize_expect "$main" 1200 560 670x560
 
 # The menu's Close button ends the program with status 0, its window still hooked.
-xdotool mousemove --window "$main" $((7695 / 15 + 70)) $((7530 / 15 + 19))
-sleep 0.1
-xdotool click 1
+click_at "$main" $((7695 / 15 + 70)) $((7530 / 15 + 19))
 wait_program_end
 [ "$program_status" = running ] && fail "the program is still running after Close"
 [ "$program_status" = 0 ] || fail "the program ended with status $program_status"

@@ -65,6 +65,24 @@ wait_gone() {
     return 1
 }
 
+# Runs the command until it succeeds, for at most ten seconds; false when it never does.
+wait_until() {
+    for _ in $(seq 200); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# A click at (x, y) in the window's client area, the pointer coming from a little beside it as
+# a hand would. One xdotool call: the X server delivers the moves before the press, in order, so
+# nothing needs to wait between them.
+click_at() {
+    local window=$1 x=$2 y=$3
+    xdotool mousemove --window "$window" $((x - 3)) $((y - 3)) \
+            mousemove --window "$window" "$x" "$y" click 1
+}
+
 # Waits until the program has ended and sets program_status to its exit status ("running" when it
 # has not ended).
 wait_program_end() {

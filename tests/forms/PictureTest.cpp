@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 using namespace qby;
@@ -184,7 +186,11 @@ TEST(Images, AStretchedImageFillsItsPlaceInsideItsCard)
 
 TEST(Images, TheBrowserPaneShowsAPictureFileAndNothingForAMissingOne)
 {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "qby-forms-pane.bmp";
+    // A folder of this run's own, so runs at the same time never share the file.
+    std::string folderTemplate = (std::filesystem::temp_directory_path() / "qby-forms-XXXXXX").string();
+    ASSERT_NE(mkdtemp(folderTemplate.data()), nullptr);
+    const std::filesystem::path folder = folderTemplate;
+    const std::filesystem::path file = folder / "pane.bmp";
     {
         const Bytes bytes = withFileHeader(bitmapWithoutFileHeader(20, 20, 0x00FF00, 0x00FF00));
         std::ofstream out(file, std::ios::binary);
@@ -200,7 +206,7 @@ TEST(Images, TheBrowserPaneShowsAPictureFileAndNothingForAMissingOne)
     cards.wbbWebBrowser1.Navigate2(file.string() + ".missing");
     EXPECT_FALSE(cards.wbbWebBrowser1.ShowsPicture());
     cards.Unload();
-    std::filesystem::remove(file);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ScreenObject, MeasuresInTwipsAndShowsTheWaitCursor)

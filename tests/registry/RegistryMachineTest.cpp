@@ -1,5 +1,10 @@
 // The machine-wide file and the merged classes view that class registrations are read through.
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "RegistryFixture.h"
@@ -13,6 +18,36 @@ constexpr const char* kServer = "CLSID\\{3F2A0C11-5B7E-4C1D-9A60-2B7E4D1C0F01}\\
 
 class RegistryMachine : public RegistryTest {
 protected:
+    // Runs `body` as an ordinary user: as it is for anyone else, or, for the superuser, in a
+    // child process that has given the test's folder to the user "nobody" and become that user.
+    void asUnprivilegedUser(const std::function<void()>& body)
+    {
+        if (::geteuid() != 0) {
+            body();
+            return;
+        }
+        constexpr uid_t kNobody = 65534;
+        for (const auto& entry : fs::recursive_directory_iterator(base())) {
+            ASSERT_EQ(::lchown(entry.path().c_str(), kNobody, kNobody), 0) << entry.path();
+        }
+        ASSERT_EQ(::chown(base().c_str(), kNobody, kNobody), 0);
+        std::fflush(nullptr);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+            body();
+            std::fflush(nullptr);
+            ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+        }
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "the checks as an ordinary user failed (status " << status << ")";
+    }
+
+
     // A registration made machine-wide, as an installer running with write access does it.
     void registerMachineWide(const char* library, const char* threading)
     {
@@ -94,7 +129,8 @@ TEST_F(RegistryMachine, TheMachineFileIsReadOnlyWhereItsFolderCannotBeWritten)
     EXPECT_FALSE(fs::exists(elsewhere.parent_path()));
 
     ::setenv("QUILLBY_MACHINE_REGISTRY", machineFile().c_str(), 1);
-    if (::geteuid() != 0) {  // permission bits do not hold back the superuser
+    // Permission bits do not hold back the superuser: the rest runs as an ordinary user.
+    asUnprivilegedUser([&] {
         fs::permissions(machineFile().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(saveString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orvane", "X", "1"), ERROR_ACCESS_DENIED);
         EXPECT_EQ(loadString(HKEY_CLASSES_ROOT, kServer, ""), "/usr/lib/quillby/machine.so");
@@ -105,7 +141,7 @@ TEST_F(RegistryMachine, TheMachineFileIsReadOnlyWhereItsFolderCannotBeWritten)
         fs::permissions(machineFile().parent_path(), fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(loadString(HKEY_CLASSES_ROOT, kServer, ""), "/usr/lib/quillby/machine.so");
         EXPECT_EQ(readFile(machineFile()), installed.substr(0, installed.size() - 3));
-    }
+    });
 }
 
 TEST_F(RegistryMachine, TheFilesAreWhereTheEnvironmentAndTheInstallationSay)

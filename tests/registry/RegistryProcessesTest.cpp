@@ -4,9 +4,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
-#include <random>
+#include <optional>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 #include "RegistryFixture.h"
@@ -106,79 +105,104 @@ TEST_F(RegistryProcesses, EightWritersLoseNoValue)
     EXPECT_TRUE(userFolderNames("registry.reg.tmp").empty());
 }
 
-// The writer saves "Counter" over and over (texts of changing length) and reports each value on
-// the pipe once its save has returned.
-int writeCountersUntilKilled(int base, int reportPipe)
+// What a writer reports on its pipe: a save that has returned, or the step it has stopped at.
+struct Report {
+    enum Kind : int { Saved, Stopped } kind;
+    int value;  // the counter saved, or the step
+};
+
+// The writer of one round stops for good at step `stopStep` of its save number `stopAtSave`
+// (counting from 0), after telling the test so.
+struct StopPoint {
+    int reportPipe = -1;
+    ReplaceStep stopStep = ReplaceStep::TemporaryCreated;
+    int stopAtSave = 0;
+    int savesDone = 0;
+};
+StopPoint g_stop;
+
+void stopAtChosenStep(ReplaceStep step)
 {
+    if (step != g_stop.stopStep || g_stop.savesDone != g_stop.stopAtSave) return;
+    const Report report{Report::Stopped, static_cast<int>(step)};
+    if (::write(g_stop.reportPipe, &report, sizeof report) != sizeof report) ::_exit(3);
+    for (;;) ::pause();  // until killed
+}
+
+// The writer saves "Counter" (texts of changing length) once per save, reporting each after it
+// has returned, until it stops at its chosen step.
+int writeCountersUntilStopped(int base, const StopPoint& stop)
+{
+    g_stop = stop;
+    setReplaceStepHook(stopAtChosenStep);
     for (int counter = base;; ++counter) {
         const std::string text = std::to_string(counter) + std::string(static_cast<std::size_t>(counter % 17), '.');
         if (saveString(HKEY_CURRENT_USER, kStressKey, "Counter", text) != ERROR_SUCCESS) {
             return 1;
         }
-        if (::write(reportPipe, &counter, sizeof counter) != sizeof counter) {
+        const Report report{Report::Saved, counter};
+        if (::write(g_stop.reportPipe, &report, sizeof report) != sizeof report) {
             return 2;
         }
+        ++g_stop.savesDone;
     }
 }
 
-TEST_F(RegistryProcesses, WritersKilledAtAnyMomentNeverLeaveATornFile)
+TEST_F(RegistryProcesses, WritersKilledAtAnyStepOfASaveNeverLeaveATornFile)
 {
-    constexpr int kKills = 200;
-    std::mt19937 random(20240611u);
+    const ReplaceStep steps[] = {ReplaceStep::TemporaryCreated, ReplaceStep::HalfWritten, ReplaceStep::Flushed,
+                                 ReplaceStep::Renamed};
     std::optional<int> onDisk;  // the counter in the file after the previous kill
-    int killedWhileWriting = 0;
-    for (int round = 0; round < kKills; ++round) {
-        int reports[2];
-        ASSERT_EQ(::pipe(reports), 0);
-        const int base = round * 100000;
-        pid_t writer = forkChild([&] {
-            ::close(reports[0]);
-            return writeCountersUntilKilled(base, reports[1]);
-        });
-        ::close(reports[1]);
-        // Let it finish 0 to 2 saves, then kill it a random few microseconds into the next.
-        std::optional<int> lastReported;
-        const int wanted = static_cast<int>(random() % 3);
-        for (int got = 0; got < wanted; ++got) {
-            int counter = 0;
-            if (::read(reports[0], &counter, sizeof counter) == sizeof counter) {
-                lastReported = counter;
+    int round = 0;
+    for (ReplaceStep step : steps) {
+        for (int savesBefore = 0; savesBefore < 3; ++savesBefore, ++round) {
+            SCOPED_TRACE("step " + std::to_string(static_cast<int>(step)) + " after " + std::to_string(savesBefore) +
+                         " saves");
+            int reports[2];
+            ASSERT_EQ(::pipe(reports), 0);
+            const int base = round * 100000;
+            pid_t writer = forkChild([&] {
+                ::close(reports[0]);
+                return writeCountersUntilStopped(base, StopPoint{reports[1], step, savesBefore, 0});
+            });
+            ::close(reports[1]);
+            // Every save it reports, up to the step it stops at; then it is killed there.
+            std::optional<int> lastSaved;
+            bool stopped = false;
+            Report report{};
+            while (!stopped && ::read(reports[0], &report, sizeof report) == sizeof report) {
+                if (report.kind == Report::Saved) lastSaved = report.value;
+                stopped = report.kind == Report::Stopped;
             }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 1500));
-        ::kill(writer, SIGKILL);
-        EXPECT_EQ(exitCodeOf(writer), -SIGKILL);
-        int counter = 0;
-        while (::read(reports[0], &counter, sizeof counter) == sizeof counter) {
-            lastReported = counter;
-        }
-        ::close(reports[0]);
+            ::kill(writer, SIGKILL);
+            EXPECT_EQ(exitCodeOf(writer), -SIGKILL);
+            ::close(reports[0]);
+            ASSERT_TRUE(stopped) << "the writer ended before its step";
+            EXPECT_EQ(lastSaved, savesBefore == 0 ? std::nullopt : std::optional<int>(base + savesBefore - 1));
 
-        // A writer's temporary file is "<file>.tmp-<pid>"; left behind, it shows where the kill fell.
-        if (fs::exists(userFile().string() + ".tmp-" + std::to_string(writer))) {
-            ++killedWhileWriting;
+            // A writer's temporary file is "<file>.tmp-<pid>": left behind by every kill before the rename.
+            EXPECT_EQ(fs::exists(userFile().string() + ".tmp-" + std::to_string(writer)), step != ReplaceStep::Renamed);
+            // The file holds the save being made once it is renamed in, else the one before it.
+            std::optional<int> expected = onDisk;
+            if (step == ReplaceStep::Renamed) {
+                expected = base + savesBefore;
+            } else if (lastSaved) {
+                expected = lastSaved;
+            }
+            if (!expected) {
+                EXPECT_FALSE(fs::exists(userFile())) << "no save has completed yet";
+                continue;
+            }
+            const ParsedText parsed = parseRegistryText(readFile(userFile()));
+            ASSERT_TRUE(parsed.ok) << parsed.problem;
+            ASSERT_NE(stressKey(parsed.tree), nullptr);
+            const Value* value = findValue(*stressKey(parsed.tree), "Counter");
+            ASSERT_NE(value, nullptr);
+            EXPECT_EQ(std::stoi(textOf(*value)), *expected);
+            onDisk = expected;
         }
-        if (!fs::exists(userFile())) {
-            ASSERT_FALSE(onDisk.has_value()) << "the file vanished";
-            ASSERT_FALSE(lastReported.has_value()) << "a reported save is not on disk";
-            continue;
-        }
-        const ParsedText parsed = parseRegistryText(readFile(userFile()));
-        ASSERT_TRUE(parsed.ok) << "round " << round << ": " << parsed.problem;
-        ASSERT_NE(stressKey(parsed.tree), nullptr);
-        const Value* value = findValue(*stressKey(parsed.tree), "Counter");
-        ASSERT_NE(value, nullptr);
-        const int stored = std::stoi(textOf(*value));
-        // The last reported save, or the one after it that was renamed in before the report.
-        if (lastReported) {
-            EXPECT_TRUE(stored == *lastReported || stored == *lastReported + 1) << stored << " " << *lastReported;
-        } else {
-            EXPECT_TRUE(stored == base || stored == onDisk) << stored;
-        }
-        onDisk = stored;
     }
     EXPECT_TRUE(userFolderNames("registry.reg.corrupt").empty());
-    EXPECT_GT(killedWhileWriting, 0) << "no kill landed between creating the temporary file and renaming it";
 
     // The next writer clears what the killed ones left and carries on.
     ASSERT_EQ(saveString(HKEY_CURRENT_USER, kStressKey, "Counter", "done"), ERROR_SUCCESS);
