@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -358,6 +359,29 @@ void UnregisterForm(Form* form);
 MDIForm* TheMdiForm();
 extern std::function<void(Form&)> g_modalHook;
 extern std::function<void(Form&)> g_unexpectedModalHook;  // when g_modalHook is not set
+
+// The loaded part of a timer; a control may keep one for itself (onTick).
+class TimerImpl : public ControlImpl {
+public:
+    TimerImpl(Control* proxy, FormLive& live);
+    ~TimerImpl() override;
+    bool enabled = true;
+    int interval = 0;
+    void restart();  // stops and, when enabled with an interval, starts the full interval
+    void stop();
+    void retire() override;
+    void fire();
+    // When set, a tick calls this instead of raising the Timer control's event (a timer that
+    // a control keeps for itself, such as the frames of an animation).
+    std::function<void()> onTick;
+    // On the test clock.
+    std::int64_t due = 0;
+    std::uint64_t order = 0;
+    bool onTestClock = false;
+    std::unique_ptr<QTimer> realTimer;
+};
+void ClockSchedule(TimerImpl* timer);
+void ClockCancel(TimerImpl* timer);
 
 }  // namespace detail
 }  // namespace qby

@@ -14,26 +14,6 @@ namespace qby {
 
 namespace detail {
 
-// The loaded part of a timer.
-class TimerImpl : public ControlImpl {
-public:
-    TimerImpl(Control* proxy, FormLive& live);
-    ~TimerImpl() override;
-    bool enabled = true;
-    int interval = 0;
-    void restart();  // stops and, when enabled with an interval, starts the full interval
-    void stop();
-    void retire() override;
-    void fire();
-    // On the test clock.
-    std::int64_t due = 0;
-    std::uint64_t order = 0;
-    bool onTestClock = false;
-    std::unique_ptr<QTimer> realTimer;
-};
-void ClockSchedule(TimerImpl* timer);
-void ClockCancel(TimerImpl* timer);
-
 namespace {
 
 struct ClockState {
@@ -119,6 +99,10 @@ void TimerImpl::fire()
 {
     if (retired || proxy == nullptr)
         return;
+    if (onTick) {
+        onTick();
+        return;
+    }
     static_cast<Timer*>(proxy)->Tick.Raise();
 }
 

@@ -1,34 +1,41 @@
-// WebBrowser: a pane that shows a picture file (GIF animations play); its members, its loaded
+// WebBrowser: a pane that shows a picture file (GIF animations play once); its members, its loaded
 // part (loading, painting) and how a design builds it.
 #include "platform/forms/WebBrowser.h"
 #include "platform/forms/DesignContext.h"
 #include "platform/forms/Impl.h"
 
 #include <QFile>
-#include <QMovie>
+#include <QImageReader>
 #include <QPainter>
 
 #include <memory>
 
 namespace qby::detail {
 
+// Shows a picture file; an animated one plays its frames once, on the runtime's clock, and
+// stays on its last frame.
 class WebBrowserImpl : public VisualImpl {
 public:
     WebBrowserImpl(WebBrowser* proxy, FormLive& live, ContainerNode* container);
     ~WebBrowserImpl() override;
     std::string location;
-    QImage still;
-    std::unique_ptr<QMovie> movie;
+    QImage frame;                          // what the pane shows; null for nothing
+    std::unique_ptr<QImageReader> frames;  // the frames still to come of an animation
+    TimerImpl frameTimer;
     void navigate(const std::string& path);
+    void scheduleNextFrame();
+    void showNextFrame();
     void retire() override;
     void afterCreate() override;
     void paint(QPainter& painter) override;
 };
 
 WebBrowserImpl::WebBrowserImpl(WebBrowser* proxy, FormLive& live, ContainerNode* container)
-    : VisualImpl(proxy, live, container, true)
+    : VisualImpl(proxy, live, container, true), frameTimer(proxy, live)
 {
     look.back = vbWhite;
+    frameTimer.enabled = false;
+    frameTimer.onTick = [this] { showNextFrame(); };
 }
 
 WebBrowserImpl::~WebBrowserImpl() = default;
@@ -42,42 +49,61 @@ void WebBrowserImpl::afterCreate()
 void WebBrowserImpl::navigate(const std::string& path)
 {
     location = path;
-    if (movie)
-        movie->stop();
-    movie.reset();
-    still = QImage();
+    frameTimer.enabled = false;
+    frameTimer.stop();
+    frames.reset();
+    frame = QImage();
     QString file = QString::fromStdString(path);
     if (file.startsWith("file://"))
         file = file.mid(7);
     if (QFile::exists(file)) {
-        auto animation = std::make_unique<QMovie>(file);
-        if (animation->isValid() && animation->frameCount() != 1) {
-            QPointer<ControlWidget> target = widget;
-            QObject::connect(animation.get(), &QMovie::frameChanged, [target](int) {
-                if (target)
-                    target->update();
-            });
-            movie = std::move(animation);
-            movie->start();
-        } else {
-            still = QImage(file);
-        }
+        frames = std::make_unique<QImageReader>(file);
+        frame = frames->read();
+        scheduleNextFrame();
     }
     if (widget)
         widget->update();
 }
 
+// Schedules the frame after the one shown, or, when there is none, ends the animation on the
+// frame shown. A frame delay of 10 ms or less is taken as 100 ms, as browsers take it.
+void WebBrowserImpl::scheduleNextFrame()
+{
+    if (!frames || frame.isNull() || !frames->canRead()) {
+        frameTimer.enabled = false;
+        frameTimer.stop();
+        frames.reset();
+        return;
+    }
+    const int delay = frames->nextImageDelay();
+    frameTimer.interval = delay > 10 ? delay : 100;
+    frameTimer.enabled = true;
+    frameTimer.restart();
+}
+
+void WebBrowserImpl::showNextFrame()
+{
+    const QImage next = frames ? frames->read() : QImage();
+    if (next.isNull()) {
+        frames.reset();
+        scheduleNextFrame();
+        return;
+    }
+    frame = next;
+    if (widget)
+        widget->update();
+    scheduleNextFrame();
+}
+
 void WebBrowserImpl::retire()
 {
-    if (movie)
-        movie->stop();
+    frameTimer.retire();
     VisualImpl::retire();
 }
 
 void WebBrowserImpl::paint(QPainter& painter)
 {
     painter.fillRect(widget->rect(), ToQColor(look.back));
-    const QImage frame = movie ? movie->currentImage() : still;
     if (frame.isNull())
         return;
     const QRect area = widget->rect();
@@ -114,7 +140,7 @@ bool WebBrowser::ShowsPicture()
 {
     DispatchScope scope;
     auto* w = detail::KindOf<detail::WebBrowserImpl>(impl());
-    return w != nullptr && (w->movie != nullptr || !w->still.isNull());
+    return w != nullptr && !w->frame.isNull();
 }
 
 void WebBrowser::build(detail::DesignContext& context, const Props& p)

@@ -16,7 +16,8 @@ xvfb_pid=""
 program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2> /dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
+    # Waiting for the server to end frees its display number for the next test.
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null && wait "$xvfb_pid" 2> /dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,18 +25,34 @@ trap cleanup EXIT
 fail() {
     echo "FAILED: $*"
     [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
+    [ -s "$work/xvfb.log" ] && sed 's/^/  Xvfb: /' "$work/xvfb.log"
     exit 1
 }
 
-# A display of our own; Xvfb tells which number it took.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
+# A display of our own, numbered from 100 on by the script's process id, away from the numbers
+# other servers take first. A server that is still ending may hold the sockets of a number after
+# its lock file is gone; then the new server cannot listen, and the next number is tried.
+start_xvfb() {
+    local number=$1
+    rm -f "$work/display"
+    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        kill -0 "$xvfb_pid" 2> /dev/null || return 1
+        sleep 0.1
+    done
+    [ -s "$work/display" ] && ! grep -q "server already running" "$work/xvfb.log" || return 1
+    export DISPLAY=":$number"
+    xdotool getdisplaygeometry > /dev/null 2>&1
+}
+for try in $(seq 0 9); do
+    start_xvfb $((100 + ($$ * 7 + try) % 800)) && break
+    kill "$xvfb_pid" 2> /dev/null
+    wait "$xvfb_pid" 2> /dev/null
+    xvfb_pid=""
 done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(cat "$work/display")"
+[ -n "$xvfb_pid" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME"

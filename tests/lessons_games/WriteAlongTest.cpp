@@ -7,7 +7,9 @@
 #include "platform/app/App.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 namespace gamestest {
 namespace {
@@ -130,6 +132,40 @@ TEST_F(WriteAlong, AMissingAnimationLeavesAnEmptyPaneAndTheLessonGoesOn)
     EXPECT_TRUE(lesson().wbbWebBrowser1.ShowsPicture());
     EXPECT_GT(NonWhitePixels(qby::test::Grab(lesson().picBDRCAPS)), 0u);
     EXPECT_EQ(TakeSounds(), std::vector<std::string>{"E"});
+}
+
+// What the capital's pane shows from now on, taken every 50 ms of test time for `ms`: the distinct
+// pictures in the order they came up.
+std::vector<std::vector<std::uint32_t>> PicturesOverTime(qby::Control& pane, std::int64_t ms)
+{
+    std::vector<std::vector<std::uint32_t>> pictures{qby::test::Grab(pane).rgb};
+    for (std::int64_t t = 0; t < ms; t += 50) {
+        qby::TestClock::Advance(50);
+        std::vector<std::uint32_t> shown = qby::test::Grab(pane).rgb;
+        if (shown != pictures.back()) pictures.push_back(std::move(shown));
+    }
+    return pictures;
+}
+
+TEST_F(WriteAlong, AnimationsPlayOnceAndStayOnTheirLastFrameUntilReplayed)
+{
+    OpenFromMenu(lesson());
+    Click(lesson().btnpLETTERS(1));
+    qby::Control& pane = lesson().wbbWebBrowser1;
+    // The letter is written stroke by stroke, then the pane keeps its last picture.
+    const auto played = PicturesOverTime(pane, 30000);
+    ASSERT_GE(played.size(), 5u) << "the animation does not move";
+    const auto afterwards = PicturesOverTime(pane, 10000);
+    EXPECT_EQ(afterwards.size(), 1u) << "the animation goes on after its end";
+    EXPECT_EQ(afterwards.front(), played.back()) << "the last frame is not kept";
+
+    // The replay starts from the first picture and plays through to the same end once more.
+    Click(lesson().btnpPicbtn5);
+    const auto replayed = PicturesOverTime(pane, 30000);
+    EXPECT_EQ(replayed.front(), played.front());
+    EXPECT_EQ(replayed.size(), played.size());
+    EXPECT_EQ(replayed.back(), played.back());
+    EXPECT_EQ(PicturesOverTime(pane, 10000).size(), 1u);
 }
 
 TEST_F(WriteAlong, ExitOrAnyOtherCloseReturnsToTheMenuAndTheNextOpeningStartsAtA)

@@ -113,12 +113,16 @@ TEST_F(PicturesAndWords, SolvingShowsTheWordAndTheBoxAndSpeaksItWhileTheBoxIsUp)
         EXPECT_TRUE(TakeSounds().empty());
         qby::TestClock::Advance(1);
         EXPECT_EQ(TakeSounds(), std::vector<std::string>{"ICECREAM"});
+        qby::TestClock::Advance(3000);
+        EXPECT_TRUE(TakeSounds().empty()) << "the word is spoken once";
     });
     QueueWord("Yacht");
     ClickLetter('M');
     EXPECT_TRUE(checked);
     EXPECT_EQ(TakeLog(), (std::vector<std::string>{"WIN", "up:frmMSGCRECT", "text:The word was Ice Cream"}))
         << "the last letter plays no BUTTON";
+    qby::TestClock::Advance(3000);
+    EXPECT_TRUE(TakeSounds().empty()) << "nothing more is spoken once the box has closed";
     // The next word at once, with every letter back and the gauge covered.
     EXPECT_EQ(Hidden(), "*****");
     EXPECT_EQ(strCurrentWord, "Yacht");

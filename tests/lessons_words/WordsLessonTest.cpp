@@ -155,6 +155,8 @@ TEST_F(WordsLesson, RightAnswerShowsTheBoxAndSpeaksTheWord200msIntoIt)
     EXPECT_TRUE(checked);
     EXPECT_EQ(TakeLog(), (std::vector<std::string>{"WIN", "up:frmMSGCRECT", "text:You found Dolphin"}));
     EXPECT_FALSE(frmMSGCRECT->IsLoaded());
+    qby::TestClock::Advance(3000);
+    EXPECT_TRUE(TakeSounds().empty()) << "nothing more is spoken once the box has closed";
     EXPECT_EQ(RunTip(), "1/10");
     EXPECT_EQ(BlueTenths(), 1);
     // A new word, never the same one twice in a row, with a fresh deal.
