@@ -188,6 +188,30 @@ Snapshot Grab(Form& form)
     return toSnapshot(widget->grab().toImage());
 }
 
+bool WritePng(const Snapshot& shot, const std::string& path)
+{
+    if (shot.width <= 0 || shot.height <= 0 ||
+        shot.rgb.size() != static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height))
+        return false;
+    QImage image(shot.width, shot.height, QImage::Format_RGB32);
+    for (int y = 0; y < shot.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < shot.width; ++x)
+            line[x] = 0xFF000000u | shot.rgb[static_cast<std::size_t>(y) * static_cast<std::size_t>(shot.width) +
+                                             static_cast<std::size_t>(x)];
+    }
+    // Quality 0: the strongest compression (PNG is lossless at any).
+    return image.save(QString::fromStdString(path), "PNG", 0);
+}
+
+Snapshot ReadPng(const std::string& path)
+{
+    QImage image;
+    if (!image.load(QString::fromStdString(path), "PNG"))
+        return {};
+    return toSnapshot(image);
+}
+
 Snapshot Grab(Control& control)
 {
     detail::VisualImpl* visual = visualOf(control);

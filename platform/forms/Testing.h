@@ -26,6 +26,9 @@ struct Snapshot {
 };
 Snapshot Grab(Form& form);         // the client area
 Snapshot Grab(Control& control);   // the control's area as it appears on its window
+// A snapshot as a PNG file, and back; false or an empty snapshot when that cannot be done.
+bool WritePng(const Snapshot& shot, const std::string& path);
+Snapshot ReadPng(const std::string& path);
 
 // Where a client area or control lies on the screen, in pixels.
 struct ScreenRect {

@@ -40,6 +40,7 @@ protected:
         qby::test::MouseMoveOnScreen(1, 1);
         programtest::FailOnUnexpectedModal();
         recorder = std::make_unique<qby::SoundRecorder>();
+        BeforeMain();
         Main();
         qby::test::ProcessEvents();
         recorder->Clear();
@@ -57,6 +58,9 @@ protected:
         recorder.reset();
         clock_.reset();
     }
+
+    // Runs after the settings are cleared and before Main starts the program (settings to store).
+    virtual void BeforeMain() {}
 
     // The names of the sounds played since the last call, in order.
     std::vector<std::string> TakeSounds()
