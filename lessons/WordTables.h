@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The resource name of a table for the English variety in force: "ENG_" & kind when
 // strLanguage is exactly "ENGLISH", else "US_" & kind.
@@ -13,6 +15,8 @@ std::string WordTableName(const std::string& kind);
 // The table's text, one character per byte (bytes above 127 read as Latin-1), with every
 // CR LF replaced by "|"; "" when there is no such resource.
 std::string ReadWordTable(const std::string& name);
+// The same for the bytes of a table.
+std::string WordTableText(const std::vector<std::uint8_t>& bytes);
 
 // A walk over the fields of a table's text.
 class TableFields {

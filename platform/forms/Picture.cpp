@@ -1,6 +1,7 @@
 // Picture values: decoding images from memory or files.
 #include "platform/forms/Picture.h"
 #include "platform/forms/Impl.h"
+#include "platform/forms/PictureHeader.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -23,53 +24,14 @@ namespace {
 std::atomic<std::int32_t> g_nextHandle{0x2000};
 DesignPictureLoader g_designLoader;
 
-std::uint32_t readLittle(const unsigned char* data, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = (value << 8) | data[i];
-    return value;
-}
-
 // A bitmap resource holds the bitmap without its file header: put one in front.
 QByteArray withBitmapFileHeader(const unsigned char* data, std::size_t size)
 {
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    if (size < 16)
+    const std::vector<unsigned char> header = picture::BitmapFileHeaderFor(data, size);
+    if (header.empty())
         return bytes;
-    const std::uint32_t headerSize = readLittle(data, 4);
-    if (headerSize != 12 && headerSize != 40 && headerSize != 52 && headerSize != 56 &&
-        headerSize != 108 && headerSize != 124)
-        return bytes;
-    if (headerSize > size)
-        return bytes;
-    std::uint32_t bitsPerPixel = 0;
-    std::uint32_t colorsUsed = 0;
-    std::uint32_t compression = 0;
-    if (headerSize == 12) {
-        bitsPerPixel = readLittle(data + 10, 2);
-    } else {
-        bitsPerPixel = readLittle(data + 14, 2);
-        compression = readLittle(data + 16, 4);
-        colorsUsed = readLittle(data + 32, 4);
-    }
-    std::uint32_t paletteEntries = colorsUsed;
-    if (paletteEntries == 0 && bitsPerPixel <= 8)
-        paletteEntries = 1u << bitsPerPixel;
-    const std::uint32_t entrySize = headerSize == 12 ? 3 : 4;
-    std::uint32_t masks = 0;
-    if (headerSize == 40 && (compression == 3 || compression == 6))
-        masks = compression == 3 ? 12 : 16;
-    const std::uint32_t offset = 14 + headerSize + masks + paletteEntries * entrySize;
-    const std::uint32_t fileSize = 14 + static_cast<std::uint32_t>(size);
-    QByteArray header(14, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    for (int i = 0; i < 4; ++i) {
-        header[2 + i] = static_cast<char>((fileSize >> (8 * i)) & 0xFF);
-        header[10 + i] = static_cast<char>((offset >> (8 * i)) & 0xFF);
-    }
-    return header + bytes;
+    return QByteArray(reinterpret_cast<const char*>(header.data()), static_cast<qsizetype>(header.size())) + bytes;
 }
 
 // The formats that paint fastest.
@@ -96,18 +58,6 @@ Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
     return Picture(std::shared_ptr<const Picture::Data>(std::move(data)));
 }
 
-bool isIconOrCursor(const unsigned char* data, std::size_t size, int* kind)
-{
-    if (size < 22 || data[0] != 0 || data[1] != 0 || data[3] != 0)
-        return false;
-    if (data[2] != 1 && data[2] != 2)
-        return false;
-    if (readLittle(data + 4, 2) == 0)
-        return false;
-    *kind = data[2];
-    return true;
-}
-
 QImage decode(const unsigned char* data, std::size_t size, const char* format = nullptr)
 {
     if (data == nullptr || size == 0)
@@ -125,13 +75,11 @@ QImage decode(const unsigned char* data, std::size_t size, const char* format = 
 // Cursors are stored like icons with type 2; read them as icons, keeping the hot spot.
 QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int* hotY)
 {
-    int kind = 0;
-    if (!isIconOrCursor(data, size, &kind))
+    if (picture::IconOrCursorKind(data, size) == picture::kNotIcon)
         return decode(data, size);
-    if (kind == 2) {
-        *hotX = static_cast<int>(readLittle(data + 6 + 4, 2));
-        *hotY = static_cast<int>(readLittle(data + 6 + 6, 2));
-    }
+    const picture::HotSpot hotSpot = picture::CursorHotSpot(data, size);
+    *hotX = hotSpot.x;
+    *hotY = hotSpot.y;
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     bytes[2] = 1;  // the icon reader reads the cursor's images alike
     QBuffer buffer(&bytes);
@@ -217,11 +165,10 @@ Picture Picture::FromEncodedBytes(const unsigned char* data, std::size_t size)
         return Picture();
     return makePicture(decodedPictures().Find(bytesKey(data, size), [&] {
         DecodedPictures::Decoded decoded;
-        int kind = 0;
-        if (isIconOrCursor(data, size, &kind)) {
+        if (const picture::IconKind kind = picture::IconOrCursorKind(data, size); kind != picture::kNotIcon) {
             decoded.image = decodeCursor(data, size, &decoded.hotX, &decoded.hotY);
             decoded.type = vbPicTypeIcon;
-            decoded.cursor = kind == 2;
+            decoded.cursor = kind == picture::kCursor;
         } else {
             decoded.image = decode(data, size);
         }

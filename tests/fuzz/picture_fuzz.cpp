@@ -1,0 +1,40 @@
+// Fuzzes the byte-level readers of pictures: the file header made for a bitmap resource always
+// describes the bytes it goes in front of, and only a complete icon or cursor directory is taken
+// as one, with a hot spot only for a cursor.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/forms/PictureHeader.h"
+
+using namespace qby::picture;
+
+namespace {
+
+void fail(const char* what)
+{
+    std::fprintf(stderr, "picture_fuzz: %s\n", what);
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::vector<unsigned char> header = BitmapFileHeaderFor(data, size);
+    if (!header.empty()) {
+        if (header.size() != 14 || header[0] != 'B' || header[1] != 'M') fail("not a bitmap file header");
+        if (ReadLittle(header.data() + 2, 4) != 14 + size) fail("the file size is not that of header and bytes");
+        const std::uint32_t offset = ReadLittle(header.data() + 10, 4);
+        const std::uint32_t infoHeader = ReadLittle(data, 4);
+        if (offset < 14 + infoHeader || offset > 14 + size) fail("the pixels start outside the bitmap");
+    }
+
+    const IconKind kind = IconOrCursorKind(data, size);
+    if (kind != kNotIcon && (size < 22 || data[2] != kind)) fail("an incomplete directory taken as icon or cursor");
+    const HotSpot hotSpot = CursorHotSpot(data, size);
+    if (kind != kCursor && (hotSpot.x != 0 || hotSpot.y != 0)) fail("a hot spot for something not a cursor");
+    if (hotSpot.x < 0 || hotSpot.x > 0xFFFF || hotSpot.y < 0 || hotSpot.y > 0xFFFF) fail("hot spot out of range");
+    return 0;
+}
