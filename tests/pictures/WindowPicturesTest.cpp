@@ -37,6 +37,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -82,6 +83,12 @@ struct WindowCase {
     const char* name;
     Snapshot (*render)();
 };
+
+// Failures name the window, not the bytes of its case.
+void PrintTo(const WindowCase& window, std::ostream* out)
+{
+    *out << window.name;
+}
 
 const WindowCase kWindows[] = {
     {"frmMAINMENU", [] { return qby::test::Grab(*frmMAINMENU); }},
