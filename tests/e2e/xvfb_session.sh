@@ -32,10 +32,12 @@ fail() {
 # A display of our own, numbered from 100 on by the script's process id, away from the numbers
 # other servers take first. A server that is still ending may hold the sockets of a number after
 # its lock file is gone; then the new server cannot listen, and the next number is tried.
+# -noreset: without it the server resets when its last client leaves (the check below), and a
+# client connecting during the reset is refused.
 start_xvfb() {
     local number=$1
     rm -f "$work/display"
-    Xvfb ":$number" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
+    Xvfb ":$number" -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break
