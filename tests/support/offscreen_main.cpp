@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,9 +15,12 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    std::string configHome = (std::filesystem::temp_directory_path() /
-                              ("quillby-test-" + std::to_string(getpid()))).string();
-    std::filesystem::create_directories(configHome);
+    // A folder of this process's own, even where an earlier run left one behind.
+    std::string configHome = (std::filesystem::temp_directory_path() / "quillby-test-XXXXXX").string();
+    if (::mkdtemp(configHome.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     const std::filesystem::path runtimeDir = std::filesystem::path(configHome) / "runtime";
     std::filesystem::create_directories(runtimeDir);
