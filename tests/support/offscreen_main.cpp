@@ -15,12 +15,17 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    // A folder of this process's own, even where an earlier run left one behind.
-    std::string configHome = (std::filesystem::temp_directory_path() / "quillby-test-XXXXXX").string();
+    // A folder of this process's own, even where an earlier run left one behind. A test program
+    // re-run by a death test makes its folder inside its parent's, which the parent removes.
+    const char* parentFolder = std::getenv("QUILLBY_TEST_FOLDER");
+    std::string configHome = ((parentFolder != nullptr ? std::filesystem::path(parentFolder)
+                                                       : std::filesystem::temp_directory_path()) /
+                              "quillby-test-XXXXXX").string();
     if (::mkdtemp(configHome.data()) == nullptr) {
         std::perror("mkdtemp");
         return 1;
     }
+    setenv("QUILLBY_TEST_FOLDER", configHome.c_str(), 1);
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
     const std::filesystem::path runtimeDir = std::filesystem::path(configHome) / "runtime";
     std::filesystem::create_directories(runtimeDir);
