@@ -24,7 +24,6 @@ public:
     void raiseMouseUp(int b, int s, float x, float y) override;
     void raiseClick() override;
     void raiseDblClick() override;
-    QPointF eventUnits(QPointF pixels) const override;
 };
 
 ImageImpl::ImageImpl(Image* proxy, FormLive& live, ContainerNode* container)
@@ -59,11 +58,6 @@ void ImageImpl::paint(QPainter& painter)
     } else {
         painter.drawImage(QPoint(0, 0), data->image);
     }
-}
-
-QPointF ImageImpl::eventUnits(QPointF pixels) const
-{
-    return VisualImpl::eventUnits(pixels);
 }
 
 void ImageImpl::raiseMouseDown(int b, int s, float x, float y) { image()->MouseDown.Raise(b, s, x, y); }

@@ -33,7 +33,6 @@ public:
     void raiseMouseUp(int b, int s, float x, float y) override;
     void raiseClick() override;
     void raiseDblClick() override;
-    QPointF eventUnits(QPointF pixels) const override;
 };
 
 LabelImpl::LabelImpl(Label* proxy, FormLive& live, ContainerNode* container)
@@ -98,11 +97,6 @@ void LabelImpl::paint(QPainter& painter)
     if (wordWrap || !autoSize)
         flags |= Qt::TextWordWrap;
     painter.drawText(area, flags, QString::fromStdString(caption));
-}
-
-QPointF LabelImpl::eventUnits(QPointF pixels) const
-{
-    return VisualImpl::eventUnits(pixels);
 }
 
 void LabelImpl::raiseMouseDown(int b, int s, float x, float y) { label()->MouseDown.Raise(b, s, x, y); }
