@@ -10,7 +10,10 @@
 //   sound_probe quiet MS TIMEOUT_S
 //       Returns once a sound has been heard and MS of silence have followed it (1 on timeout).
 //
-// A sound begins at the first sample above 1 % of full scale after at least 200 ms of silence;
+// A sound begins at its first sample: the first one above 8 / 32768 (-72 dBFS) after at least
+// 200 ms of silence (the null sink is digital: silence is exact zeros, and the program's recordings
+// fade in from their first sample, reaching 1 % of full scale only some 20-25 ms later, so a
+// louder threshold would time the recording rather than the program);
 // its time is when the sample was read less the recording stream's latency and the samples read
 // with it that came after it.
 #include <pulse/error.h>
@@ -40,7 +43,7 @@ using namespace std::chrono_literals;
 
 constexpr int kRate = 44100;
 constexpr int kChunkFrames = 64;
-constexpr int kThreshold = 328;  // 1 % of full scale
+constexpr int kThreshold = 8;  // -72 dBFS
 constexpr int kSilenceBeforeOnset = kRate / 5;
 
 double Milliseconds(Clock::duration duration)
@@ -97,6 +100,10 @@ struct Ear {
                     const auto after = std::chrono::microseconds((kChunkFrames - i) * 1'000'000LL / kRate);
                     std::lock_guard lock(mutex);
                     onsets.push_back(read - latency - after);
+                    // Sounding from now on: a wait for quiet that follows the onset must not
+                    // find the previous sound's end.
+                    lastSound = read;
+                    anySound = true;
                     heard.notify_all();
                 }
                 sound = true;

@@ -123,7 +123,7 @@ void AudioOutput::AdvanceTestClock(std::chrono::microseconds by)
     testNow_ += by.count();
     std::unique_lock lock(deviceMutex_, std::try_to_lock);
     if (lock.owns_lock() && testClock_ && releaseDue_ && NowLocked() >= *releaseDue_)
-        CloseLocked();
+        ReleaseLocked();
 }
 
 // Closing also shuts the backend's audio (SDL's audio thread and its sound-server connection
@@ -133,6 +133,19 @@ void AudioOutput::CloseLocked()
     releaseDue_.reset();
     if (backend_) {
         backend_->close();
+        backend_ = nullptr;
+    }
+}
+
+// The idle release: the backend may keep what makes the next open quick (see `release`).
+void AudioOutput::ReleaseLocked()
+{
+    releaseDue_.reset();
+    if (backend_) {
+        if (backend_->release)
+            backend_->release();
+        else
+            backend_->close();
         backend_ = nullptr;
     }
 }
@@ -156,7 +169,7 @@ void AudioOutput::ReleaseWhenIdle()
     std::unique_lock lock(deviceMutex_);
     while (releaseDue_ && !testClock_) {
         if (Clock::now() >= *releaseDue_) {
-            CloseLocked();
+            ReleaseLocked();
             break;
         }
         releaseWake_.wait_until(lock, *releaseDue_);

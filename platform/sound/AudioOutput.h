@@ -50,6 +50,7 @@ private:
     AudioOutput() = default;
     static void CloseAtExit();
     void CloseLocked();
+    void ReleaseLocked();
     void ScheduleReleaseLocked();
     void ReleaseWhenIdle();
     Clock::time_point NowLocked() const;

@@ -19,6 +19,7 @@ constexpr QbySoundBackend kBackend = {
     &qby::sound::sdl::PlayOnDevice,
     &qby::sound::sdl::CloseDevice,
     &qby::sound::sdl::ConvertWave,
+    &qby::sound::sdl::ReleaseDevice,
 };
 
 }  // namespace

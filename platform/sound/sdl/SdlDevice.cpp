@@ -34,6 +34,8 @@ struct Device {
     // The sound being played, shared with the audio thread (under streamMutex).
     std::mutex streamMutex;
     std::condition_variable streamDone;
+    std::condition_variable streamGiven;  // a sound to play, or the device closing
+    bool closing = false;
     const std::uint8_t* streamData = nullptr;
     std::size_t streamSize = 0;
     std::size_t streamPosition = 0;
@@ -55,13 +57,17 @@ std::int64_t Nanoseconds(Clock::time_point at)
     return std::chrono::duration_cast<std::chrono::nanoseconds>(at.time_since_epoch()).count();
 }
 
-// Runs on SDL's audio thread: hands the device the next piece of the sound, silence after it.
+// Runs on SDL's audio thread: hands the device the next piece of the sound, silence after its
+// end. Between sounds it waits for the next one instead of handing over silence: the sound
+// server would queue that silence ahead of the next sound (a whole buffer of it, 11.6 ms), and
+// a device that is handed nothing costs the program no wake-ups.
 void Fill(void* userdata, Uint8* stream, int length)
 {
     auto& device = *static_cast<Device*>(userdata);
     const std::size_t wanted = length > 0 ? static_cast<std::size_t>(length) : 0;
     std::size_t copied = 0;
-    std::lock_guard lock(device.streamMutex);
+    std::unique_lock lock(device.streamMutex);
+    device.streamGiven.wait(lock, [&] { return device.streamActive || device.closing; });
     if (device.streamActive && device.streamData) {
         const Clock::time_point now = Clock::now();
         copied = std::min(wanted, device.streamSize - device.streamPosition);
@@ -85,11 +91,13 @@ void Fill(void* userdata, Uint8* stream, int length)
 int OpenDevice(QbySoundFormat* obtainedFormat)
 {
     Device& device = TheDevice();
-    CloseDevice();
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-        return 0;
-    device.audioStarted = true;
+    ReleaseDevice();
+    if (!device.audioStarted) {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return 0;
+        device.audioStarted = true;
+    }
     SDL_AudioSpec desired{};
     desired.freq = kPreferredRate;
     desired.format = AUDIO_F32SYS;
@@ -98,6 +106,10 @@ int OpenDevice(QbySoundFormat* obtainedFormat)
     desired.callback = &Fill;
     desired.userdata = &device;
     SDL_AudioSpec obtained{};
+    {
+        std::lock_guard lock(device.streamMutex);
+        device.closing = false;
+    }
     device.id = SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained,
                                     SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE |
                                         SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
@@ -111,6 +123,9 @@ int OpenDevice(QbySoundFormat* obtainedFormat)
     device.frameBytes = frameBytes;
     device.silence = obtained.silence;
     *obtainedFormat = QbySoundFormat{obtained.freq, obtained.channels, obtained.format};
+    // Running from the start: the audio thread waits in Fill for the first sound, which is then
+    // the first thing the device is handed.
+    SDL_PauseAudioDevice(device.id, 0);
     return 1;
 }
 
@@ -133,7 +148,7 @@ int PlayOnDevice(const uint8_t* samples, size_t size, int64_t durationMicrosecon
         device.streamPosition = 0;
         device.streamActive = true;
     }
-    SDL_PauseAudioDevice(device.id, 0);
+    device.streamGiven.notify_all();
 
     const Clock::time_point deadline =
         Clock::now() + std::chrono::microseconds(durationMicroseconds) + kStallMargin;
@@ -162,8 +177,37 @@ int PlayOnDevice(const uint8_t* samples, size_t size, int64_t durationMicrosecon
     const auto lastFrames = static_cast<std::int64_t>(lastChunk / device.frameBytes);
     std::this_thread::sleep_until(
         lastHanded + std::chrono::microseconds(lastFrames * 1'000'000 / device.sampleRate));
-    SDL_PauseAudioDevice(device.id, 1);
     return 1;
+}
+
+namespace {
+
+void CloseOpenDevice(Device& device)
+{
+    if (device.id == 0)
+        return;
+    {
+        std::lock_guard lock(device.streamMutex);
+        device.closing = true;  // the audio thread leaves Fill and ends
+    }
+    device.streamGiven.notify_all();
+    SDL_CloseAudioDevice(device.id);
+    device.id = 0;
+}
+
+}  // namespace
+
+// A device that still works leaves SDL's audio started: the next sound then opens only a stream
+// (half the time of starting the audio afresh, which loads the sound server's client library
+// and connects to the server). A stopped one shuts it, as CloseDevice does.
+void ReleaseDevice()
+{
+    Device& device = TheDevice();
+    if (device.id != 0 && SDL_GetAudioDeviceStatus(device.id) == SDL_AUDIO_STOPPED) {
+        CloseDevice();
+        return;
+    }
+    CloseOpenDevice(device);
 }
 
 // The audio subsystem is shut with the device, so the next attempt looks for drivers afresh (a
@@ -171,10 +215,7 @@ int PlayOnDevice(const uint8_t* samples, size_t size, int64_t durationMicrosecon
 void CloseDevice()
 {
     Device& device = TheDevice();
-    if (device.id != 0) {
-        SDL_CloseAudioDevice(device.id);
-        device.id = 0;
-    }
+    CloseOpenDevice(device);
     if (device.audioStarted) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         device.audioStarted = false;

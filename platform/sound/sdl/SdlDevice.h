@@ -10,6 +10,7 @@ int OpenDevice(QbySoundFormat* obtained);
 int DeviceAlive();
 int PlayOnDevice(const uint8_t* samples, size_t size, int64_t durationMicroseconds,
                  QbySoundTimes* times);
+void ReleaseDevice();
 void CloseDevice();
 
 }  // namespace qby::sound::sdl
