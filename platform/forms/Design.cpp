@@ -93,8 +93,8 @@ void Design::Window(const WindowProps& p)
         live.surface()->picture = *p.Picture;
     if (p.Icon) {
         live.icon = *p.Icon;
-        if (const Picture::Data* data = live.icon.data(); data && !data->image.isNull())
-            window->setWindowIcon(QIcon(QPixmap::fromImage(data->image)));
+        if (const Picture::Data* data = live.icon.data(); data && !data->image().isNull())
+            window->setWindowIcon(QIcon(QPixmap::fromImage(data->image())));
     }
     if (p.FontName)
         live.look.font.name = *p.FontName;

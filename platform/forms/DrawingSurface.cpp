@@ -209,8 +209,8 @@ void SurfaceImpl::paint(QPainter& painter) const
     painter.save();
     painter.setClipRect(QRect(origin, client));
     painter.fillRect(QRect(origin, client), ToQColor(look.back));
-    if (const Picture::Data* data = picture.data(); data && !data->image.isNull())
-        painter.drawImage(origin, data->image);
+    if (const Picture::Data* data = picture.data(); data && !data->image().isNull())
+        painter.drawImage(origin, data->image());
     if (!layer.isNull())
         painter.drawImage(origin, layer);
     painter.restore();
@@ -345,8 +345,8 @@ std::int64_t SurfaceImpl::point(double x, double y) const
     if (px < 0 || py < 0 || px >= client.width() || py >= client.height())
         return -1;
     QRgb pixel = ToQColor(look.back).rgb();
-    if (const Picture::Data* data = picture.data(); data && data->image.valid(px, py)) {
-        const QRgb under = data->image.pixel(px, py);
+    if (const Picture::Data* data = picture.data(); data && data->image().valid(px, py)) {
+        const QRgb under = data->image().pixel(px, py);
         if (qAlpha(under) > 0)
             pixel = under;
     }

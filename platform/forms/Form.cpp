@@ -209,7 +209,7 @@ void Form::Icon(const StdPicture& value)
         live->icon = value;
         if (live->window()) {
             const Picture::Data* data = value.data();
-            live->window()->setWindowIcon(data && !data->image.isNull() ? QIcon(QPixmap::fromImage(data->image))
+            live->window()->setWindowIcon(data && !data->image().isNull() ? QIcon(QPixmap::fromImage(data->image()))
                                                                        : QIcon());
         }
     }

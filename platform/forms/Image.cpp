@@ -50,13 +50,13 @@ void ImageImpl::fitToPicture()
 void ImageImpl::paint(QPainter& painter)
 {
     const Picture::Data* data = picture.data();
-    if (data == nullptr || data->image.isNull())
+    if (data == nullptr || data->image().isNull())
         return;
     if (stretch) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(widget->rect(), data->image);
+        painter.drawImage(widget->rect(), data->image());
     } else {
-        painter.drawImage(QPoint(0, 0), data->image);
+        painter.drawImage(QPoint(0, 0), data->image());
     }
 }
 

@@ -19,6 +19,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <condition_variable>
+#include <mutex>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,8 +32,36 @@ class QPainter;
 
 namespace qby {
 
+namespace detail {
+
+// A picture's image: decoded already, or a JPEG handed to a worker thread to decode. Whoever
+// needs the pixels first takes them: it waits for a decode under way, or decodes the bytes
+// itself when no worker has begun (or, in a forked child, none is left to finish).
+class PictureImage {
+public:
+    explicit PictureImage(QImage image);
+    static std::shared_ptr<PictureImage> Jpeg(QByteArray bytes);
+    const QImage& Get();
+    void Decode();  // on a worker
+
+private:
+    PictureImage() = default;
+    std::mutex mutex_;
+    std::condition_variable decoded_;
+    bool ready_ = false;
+    bool decoding_ = false;
+    QByteArray bytes_;  // until decoded
+    QImage image_;
+};
+
+}  // namespace detail
+
 struct Picture::Data {
-    QImage image;
+    // Its size is known from the start (for a JPEG, from its header); the pixels may still be
+    // being decoded.
+    std::shared_ptr<detail::PictureImage> decoded;
+    QSize size;
+    const QImage& image() const { return decoded->Get(); }
     std::int32_t handle = 0;
     int type = Picture::vbPicTypeBitmap;
     int hotX = 0;

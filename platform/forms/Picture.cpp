@@ -1,5 +1,6 @@
 // Picture values: decoding images from memory or files.
 #include "platform/forms/Picture.h"
+#include "platform/forms/BackgroundWork.h"
 #include "platform/forms/Impl.h"
 #include "platform/forms/PictureHeader.h"
 
@@ -44,18 +45,32 @@ QImage displayFormat(QImage image)
     return image;
 }
 
-Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
+std::shared_ptr<detail::PictureImage> readyImage(QImage image)
 {
-    if (image.isNull())
+    return std::make_shared<detail::PictureImage>(std::move(image));
+}
+
+Picture makePicture(std::shared_ptr<detail::PictureImage> decoded, QSize size, int type, bool cursor, int hotX,
+                    int hotY)
+{
+    if (size.isEmpty())
         return Picture();
     auto data = std::make_shared<Picture::Data>();
-    data->image = displayFormat(std::move(image));
+    data->decoded = std::move(decoded);
+    data->size = size;
     data->handle = g_nextHandle.fetch_add(1);
     data->type = type;
     data->cursor = cursor;
     data->hotX = hotX;
     data->hotY = hotY;
     return Picture(std::shared_ptr<const Picture::Data>(std::move(data)));
+}
+
+Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
+{
+    image = displayFormat(std::move(image));
+    const QSize size = image.size();
+    return makePicture(readyImage(std::move(image)), size, type, cursor, hotX, hotY);
 }
 
 QImage decode(const unsigned char* data, std::size_t size, const char* format = nullptr)
@@ -88,6 +103,41 @@ QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int*
     return reader.read();
 }
 
+bool isJpeg(const unsigned char* data, std::size_t size)
+{
+    return size > 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
+
+// The size a JPEG decodes to, read from its header (the frame and the tables before the scan, so
+// bytes whose tables are broken give no size); an empty size when it cannot be read.
+QSize jpegSize(const QByteArray& bytes)
+{
+    QByteArray view = QByteArray::fromRawData(bytes.constData(), bytes.size());
+    QBuffer buffer(&view);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    const QSize size = reader.size();
+    return size.isValid() ? size : QSize();
+}
+
+QImage decodeJpeg(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    return displayFormat(reader.read());
+}
+
+// A JPEG whose header reads is decoded on a worker thread: the caller goes on with the picture's
+// size, and the pixels are ready by the time the window is drawn (a window's pictures decode
+// while the window is being built).
+std::shared_ptr<detail::PictureImage> decodeJpegInBackground(QByteArray bytes)
+{
+    std::shared_ptr<detail::PictureImage> image = detail::PictureImage::Jpeg(std::move(bytes));
+    detail::RunInBackground([image] { image->Decode(); });
+    return image;
+}
+
 // Windows show the same small pictures many times over (a skin on every button, the cursor of
 // every picture button, a button's pressed picture that is its normal one): each is decoded once
 // and its image shared. Large pictures (backgrounds, word pictures) are decoded every time, so
@@ -98,7 +148,8 @@ public:
     static constexpr std::size_t kCapacity = 64;
 
     struct Decoded {
-        QImage image;
+        std::shared_ptr<detail::PictureImage> image;
+        QSize size;
         int type = Picture::vbPicTypeBitmap;
         bool cursor = false;
         int hotX = 0;
@@ -118,7 +169,7 @@ public:
             }
         }
         Decoded decoded = decode();
-        if (decoded.image.sizeInBytes() <= kLargestImage) {
+        if (qsizetype(decoded.size.width()) * decoded.size.height() * 4 <= kLargestImage) {
             std::lock_guard lock(mutex_);
             entries_.emplace_front(std::string(key), decoded);
             if (entries_.size() > kCapacity)
@@ -145,10 +196,82 @@ std::string_view bytesKey(const unsigned char* data, std::size_t size)
 
 Picture makePicture(DecodedPictures::Decoded decoded)
 {
-    return makePicture(std::move(decoded.image), decoded.type, decoded.cursor, decoded.hotX, decoded.hotY);
+    return makePicture(std::move(decoded.image), decoded.size, decoded.type, decoded.cursor, decoded.hotX,
+                       decoded.hotY);
+}
+
+DecodedPictures::Decoded decodedAtOnce(QImage image, int type = Picture::vbPicTypeBitmap, bool cursor = false,
+                                       int hotX = 0, int hotY = 0)
+{
+    image = displayFormat(std::move(image));
+    DecodedPictures::Decoded decoded;
+    decoded.size = image.size();
+    decoded.image = readyImage(std::move(image));
+    decoded.type = type;
+    decoded.cursor = cursor;
+    decoded.hotX = hotX;
+    decoded.hotY = hotY;
+    return decoded;
 }
 
 }  // namespace
+
+namespace detail {
+
+PictureImage::PictureImage(QImage image) : ready_(true), image_(std::move(image)) {}
+
+std::shared_ptr<PictureImage> PictureImage::Jpeg(QByteArray bytes)
+{
+    std::shared_ptr<PictureImage> image(new PictureImage);
+    image->bytes_ = std::move(bytes);
+    return image;
+}
+
+void PictureImage::Decode()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (ready_ || decoding_)
+            return;
+        decoding_ = true;
+    }
+    QImage image;
+    try {
+        image = decodeJpeg(bytes_);
+    } catch (...) {
+        // Out of memory: the picture draws nothing.
+    }
+    std::lock_guard lock(mutex_);
+    image_ = std::move(image);
+    bytes_.clear();
+    ready_ = true;
+    decoded_.notify_all();
+}
+
+const QImage& PictureImage::Get()
+{
+    std::unique_lock lock(mutex_);
+    if (ready_)
+        return image_;
+    // A decode under way finishes on its worker; in a forked child no worker is left to.
+    if (decoding_ && BackgroundWorkersUsable()) {
+        decoded_.wait(lock, [&] { return ready_; });
+        return image_;
+    }
+    decoding_ = true;
+    lock.unlock();
+    QImage image = decodeJpeg(bytes_);
+    lock.lock();
+    if (!ready_) {
+        image_ = std::move(image);
+        bytes_.clear();
+        ready_ = true;
+        decoded_.notify_all();
+    }
+    return image_;
+}
+
+}  // namespace detail
 
 Picture::Picture() = default;
 
@@ -164,25 +287,38 @@ Picture Picture::FromEncodedBytes(const unsigned char* data, std::size_t size)
     if (data == nullptr || size == 0)
         return Picture();
     return makePicture(decodedPictures().Find(bytesKey(data, size), [&] {
-        DecodedPictures::Decoded decoded;
         if (const picture::IconKind kind = picture::IconOrCursorKind(data, size); kind != picture::kNotIcon) {
-            decoded.image = decodeCursor(data, size, &decoded.hotX, &decoded.hotY);
-            decoded.type = vbPicTypeIcon;
-            decoded.cursor = kind == picture::kCursor;
-        } else {
-            decoded.image = decode(data, size);
+            int hotX = 0;
+            int hotY = 0;
+            QImage image = decodeCursor(data, size, &hotX, &hotY);
+            return decodedAtOnce(std::move(image), vbPicTypeIcon, kind == picture::kCursor, hotX, hotY);
         }
-        decoded.image = displayFormat(std::move(decoded.image));
-        return decoded;
+        if (isJpeg(data, size)) {
+            detail::EnsureApplication();
+            QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+            if (const QSize header = jpegSize(bytes); !header.isEmpty()) {
+                DecodedPictures::Decoded decoded;
+                decoded.size = header;
+                decoded.image = decodeJpegInBackground(std::move(bytes));
+                return decoded;
+            }
+        }
+        return decodedAtOnce(decode(data, size));
     }));
 }
 
 Picture Picture::CursorFromEncodedBytes(const std::vector<unsigned char>& bytes)
 {
-    int hotX = 0;
-    int hotY = 0;
-    QImage image = decodeCursor(bytes.data(), bytes.size(), &hotX, &hotY);
-    return makePicture(std::move(image), vbPicTypeIcon, true, hotX, hotY);
+    // Cached apart from plain pictures: the same bytes read as a cursor keep a hot spot even when
+    // they are not a cursor file.
+    std::string key = "cursor:";
+    key.append(bytesKey(bytes.data(), bytes.size()));
+    return makePicture(decodedPictures().Find(key, [&] {
+        int hotX = 0;
+        int hotY = 0;
+        QImage image = decodeCursor(bytes.data(), bytes.size(), &hotX, &hotY);
+        return decodedAtOnce(std::move(image), vbPicTypeIcon, true, hotX, hotY);
+    }));
 }
 
 Picture Picture::FromFile(const std::string& path)
@@ -206,7 +342,7 @@ Picture Picture::Filled(int widthPx, int heightPx, OLE_COLOR color)
 
 bool Picture::IsEmpty() const
 {
-    return !data_ || data_->image.isNull();
+    return !data_ || data_->size.isEmpty();
 }
 
 std::int32_t Picture::Handle() const
@@ -221,12 +357,12 @@ int Picture::Type() const
 
 int Picture::WidthPx() const
 {
-    return IsEmpty() ? 0 : data_->image.width();
+    return IsEmpty() ? 0 : data_->size.width();
 }
 
 int Picture::HeightPx() const
 {
-    return IsEmpty() ? 0 : data_->image.height();
+    return IsEmpty() ? 0 : data_->size.height();
 }
 
 std::int32_t Picture::Width() const
@@ -256,9 +392,9 @@ bool Picture::IsCursor() const
 
 std::int64_t Picture::Point(int xPx, int yPx) const
 {
-    if (IsEmpty() || xPx < 0 || yPx < 0 || xPx >= data_->image.width() || yPx >= data_->image.height())
+    if (IsEmpty() || !data_->image().valid(xPx, yPx))
         return -1;
-    const QRgb pixel = data_->image.pixel(xPx, yPx);
+    const QRgb pixel = data_->image().pixel(xPx, yPx);
     return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 

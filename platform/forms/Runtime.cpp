@@ -2,6 +2,8 @@
 // the message loop, DoEvents, End, the Screen object and the freeing of unloaded windows.
 #include "platform/forms/Runtime.h"
 #include "platform/forms/FormLifecycle.h"
+#include "platform/forms/BackgroundWork.h"
+#include "platform/forms/StartupWarmup.h"
 #include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
 
@@ -17,6 +19,7 @@
 #include <cassert>
 #include <cmath>
 #include <exception>
+#include <list>
 
 namespace qby {
 
@@ -170,6 +173,7 @@ QColor ToQColor(OLE_COLOR color)
 
 QFont MakeFont(const FontSpec& spec)
 {
+    FinishFontConfigurationLoad();
     QFont font(QString::fromStdString(spec.name));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0))));
     font.setBold(spec.bold);
@@ -177,6 +181,35 @@ QFont MakeFont(const FontSpec& spec)
     font.setUnderline(spec.underline);
     return font;
 }
+
+namespace {
+
+// One cursor per image and hot spot: every picture button shows the same pointer, and copies of a
+// QCursor share one cursor of the window system. The last few are kept.
+QCursor CustomCursor(const Picture::Data& data)
+{
+    struct Made {
+        qint64 image;
+        int hotX;
+        int hotY;
+        QCursor cursor;
+    };
+    static auto& made = *new std::list<Made>;  // never destroyed: cursors outlive statics
+    constexpr std::size_t kKept = 8;
+    const qint64 image = data.image().cacheKey();
+    for (auto it = made.begin(); it != made.end(); ++it) {
+        if (it->image == image && it->hotX == data.hotX && it->hotY == data.hotY) {
+            made.splice(made.begin(), made, it);
+            return it->cursor;
+        }
+    }
+    made.push_front({image, data.hotX, data.hotY, QCursor(QPixmap::fromImage(data.image()), data.hotX, data.hotY)});
+    if (made.size() > kKept)
+        made.pop_back();
+    return made.front().cursor;
+}
+
+}  // namespace
 
 QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault)
 {
@@ -210,8 +243,8 @@ QCursor CursorFor(int mousePointer, const Picture& icon, bool* isDefault)
     case vbArrowQuestion:
         return QCursor(Qt::WhatsThisCursor);
     case vbCustom:
-        if (const Picture::Data* data = icon.data(); data && !data->image.isNull())
-            return QCursor(QPixmap::fromImage(data->image), data->hotX, data->hotY);
+        if (const Picture::Data* data = icon.data(); data && !data->image().isNull())
+            return CustomCursor(*data);
         break;
     default:
         break;
@@ -360,11 +393,14 @@ std::uint32_t ColorToRgb(OLE_COLOR color)
 
 void RuntimeStart(int& argc, char** argv)
 {
+    if (QCoreApplication::instance() == nullptr)
+        detail::StartFontConfigurationLoad();
     detail::EnsureApplication(argc > 0 && argv != nullptr ? argv[0] : nullptr);
 }
 
 void RuntimeStop()
 {
+    detail::WaitForBackgroundWork();
     for (Form* form : LoadedForms())
         detail::FormLifecycle::destroy(*form, false);
     detail::flushGraveyard();

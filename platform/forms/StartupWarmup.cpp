@@ -1,0 +1,59 @@
+#include "platform/forms/StartupWarmup.h"
+#include "platform/forms/BackgroundWork.h"
+
+#include <dlfcn.h>
+
+#include <condition_variable>
+#include <mutex>
+
+namespace qby::detail {
+
+namespace {
+
+struct FontConfigurationLoad {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool pending = false;
+};
+
+FontConfigurationLoad& TheLoad()
+{
+    static auto* load = new FontConfigurationLoad;  // never destroyed, like the worker using it
+    return *load;
+}
+
+}  // namespace
+
+void StartFontConfigurationLoad()
+{
+    FontConfigurationLoad& load = TheLoad();
+    // Only a fontconfig that Qt has loaded already: the program itself does not depend on it.
+    void* fontconfig = dlopen("libfontconfig.so.1", RTLD_NOW | RTLD_NOLOAD);
+    if (fontconfig == nullptr)
+        return;
+    using Init = int (*)();
+    auto init = reinterpret_cast<Init>(dlsym(fontconfig, "FcInit"));
+    dlclose(fontconfig);  // Qt's own reference keeps it loaded
+    if (init == nullptr)
+        return;
+    std::lock_guard lock(load.mutex);
+    if (load.pending)
+        return;
+    load.pending = RunInBackground([init, &load] {
+        init();
+        std::lock_guard ended(load.mutex);
+        load.pending = false;
+        load.ended.notify_all();
+    });
+}
+
+void FinishFontConfigurationLoad()
+{
+    FontConfigurationLoad& load = TheLoad();
+    if (!BackgroundWorkersUsable())
+        return;  // a forked child: its parent's load is not its own to wait for
+    std::unique_lock lock(load.mutex);
+    load.ended.wait(lock, [&] { return !load.pending; });
+}
+
+}  // namespace qby::detail
