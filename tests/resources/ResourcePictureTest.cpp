@@ -5,13 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace qby {
 namespace {
+
+constexpr std::array<std::uint8_t, 2> kHuffmanTable = {0xFF, 0xC4};  // a JPEG's DHT marker
 
 TEST(ResourcePicture, SkinBitmapsAreFoundInAnyCase)
 {
@@ -74,6 +81,41 @@ TEST(ResourcePicture, BytesThatDoNotDecodeGiveAnEmptyPicture)
     EXPECT_TRUE(LoadPicture(headerOnly).IsEmpty());
     const std::vector<std::uint8_t> text = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'};
     EXPECT_TRUE(LoadPicture(text).IsEmpty());
+}
+
+// JPEG pictures are decoded on worker threads, and whoever needs the pixels first waits for them
+// or decodes them: their size is known at once and their pixels are the same either way.
+TEST(ResourcePicture, JpegPixelsAreTheSameWhoeverDecodesThem)
+{
+    const std::vector<std::string> words = ResourceNames("CUSTOM");
+    ASSERT_GE(words.size(), 24u);
+    std::vector<Picture> first;
+    std::vector<Picture> again;
+    for (std::size_t i = 0; i < 24; ++i) {
+        const auto bytes = LoadResData(words[i], "CUSTOM");
+        first.push_back(LoadPicture(bytes));
+        again.push_back(LoadPicture(bytes));
+        ASSERT_EQ(first.back().WidthPx(), 300) << words[i];
+        ASSERT_EQ(first.back().HeightPx(), 225) << words[i];
+    }
+    // Asked for in the reverse order: the last ones are still waiting for a worker.
+    for (std::size_t i = first.size(); i-- > 0;) {
+        EXPECT_NE(first[i].Point(299, 224), -1) << words[i];
+        EXPECT_EQ(first[i].Point(300, 0), -1);
+    }
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        for (const auto& [x, y] : {std::pair{0, 0}, std::pair{150, 112}, std::pair{299, 224}})
+            EXPECT_EQ(again[i].Point(x, y), first[i].Point(x, y)) << words[i] << " at " << x << ", " << y;
+    }
+}
+
+TEST(ResourcePicture, AJpegWhoseTablesAreDamagedIsEmpty)
+{
+    auto jpeg = LoadResData("APPLE", "CUSTOM");
+    const auto table = std::search(jpeg.begin(), jpeg.end(), kHuffmanTable.begin(), kHuffmanTable.end());
+    ASSERT_NE(table, jpeg.end());
+    std::fill(table + 4, std::min(table + 40, jpeg.end()), 0xFF);
+    EXPECT_TRUE(LoadPicture(jpeg).IsEmpty());
 }
 
 TEST(ResourcePicture, PicturesFromFiles)
