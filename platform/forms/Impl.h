@@ -17,11 +17,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <condition_variable>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +46,7 @@ public:
 
 private:
     PictureImage() = default;
+    const QImage& Finish(QImage image);  // with the lock held
     std::mutex mutex_;
     std::condition_variable decoded_;
     bool ready_ = false;
@@ -57,8 +58,8 @@ private:
 }  // namespace detail
 
 struct Picture::Data {
-    // Its size is known from the start (for a JPEG, from its header); the pixels may still be
-    // being decoded.
+    // The size is known from the start (a JPEG's from its header); the pixels may still be on
+    // their way.
     std::shared_ptr<detail::PictureImage> decoded;
     QSize size;
     const QImage& image() const { return decoded->Get(); }

@@ -120,8 +120,9 @@ QSize jpegSize(const QByteArray& bytes)
     return size.isValid() ? size : QSize();
 }
 
-QImage decodeJpeg(QByteArray bytes)
+QImage decodeJpeg(const QByteArray& encoded)
 {
+    QByteArray bytes = QByteArray::fromRawData(encoded.constData(), encoded.size());
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
@@ -227,6 +228,31 @@ std::shared_ptr<PictureImage> PictureImage::Jpeg(QByteArray bytes)
     return image;
 }
 
+namespace {
+
+// Out of memory while decoding: the picture draws nothing.
+QImage decodeJpegOrNothing(const QByteArray& bytes)
+{
+    try {
+        return decodeJpeg(bytes);
+    } catch (...) {
+        return {};
+    }
+}
+
+}  // namespace
+
+const QImage& PictureImage::Finish(QImage image)
+{
+    if (!ready_) {
+        image_ = std::move(image);
+        bytes_.clear();
+        ready_ = true;
+        decoded_.notify_all();
+    }
+    return image_;
+}
+
 void PictureImage::Decode()
 {
     {
@@ -235,17 +261,9 @@ void PictureImage::Decode()
             return;
         decoding_ = true;
     }
-    QImage image;
-    try {
-        image = decodeJpeg(bytes_);
-    } catch (...) {
-        // Out of memory: the picture draws nothing.
-    }
+    QImage image = decodeJpegOrNothing(bytes_);
     std::lock_guard lock(mutex_);
-    image_ = std::move(image);
-    bytes_.clear();
-    ready_ = true;
-    decoded_.notify_all();
+    Finish(std::move(image));
 }
 
 const QImage& PictureImage::Get()
@@ -260,15 +278,9 @@ const QImage& PictureImage::Get()
     }
     decoding_ = true;
     lock.unlock();
-    QImage image = decodeJpeg(bytes_);
+    QImage image = decodeJpegOrNothing(bytes_);
     lock.lock();
-    if (!ready_) {
-        image_ = std::move(image);
-        bytes_.clear();
-        ready_ = true;
-        decoded_.notify_all();
-    }
-    return image_;
+    return Finish(std::move(image));
 }
 
 }  // namespace detail

@@ -1,11 +1,11 @@
 // Process-wide services of the form runtime: the application object, fonts, colours, units,
 // the message loop, DoEvents, End, the Screen object and the freeing of unloaded windows.
 #include "platform/forms/Runtime.h"
-#include "platform/forms/FormLifecycle.h"
 #include "platform/forms/BackgroundWork.h"
-#include "platform/forms/StartupWarmup.h"
+#include "platform/forms/FormLifecycle.h"
 #include "platform/forms/FormLive.h"
 #include "platform/forms/Impl.h"
+#include "platform/forms/StartupWarmup.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -185,7 +185,8 @@ QFont MakeFont(const FontSpec& spec)
 namespace {
 
 // One cursor per image and hot spot: every picture button shows the same pointer, and copies of a
-// QCursor share one cursor of the window system. The last few are kept.
+// QCursor share one cursor of the window system. The last few are kept (used on the user-interface
+// thread only).
 QCursor CustomCursor(const Picture::Data& data)
 {
     struct Made {

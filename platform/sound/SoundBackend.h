@@ -33,10 +33,10 @@ struct QbySoundBackend {
     uint32_t version;  // kQbySoundBackendVersion
     uint32_t size;     // sizeof(QbySoundBackend)
 
-    // Starts SDL's audio and opens the default device (44.1 kHz stereo float asked for, with a
-    // 512-frame buffer; any rate, format and channel count it offers taken). 1 and the device's
-    // format; 0 when there is none (audio is then shut again, so that the next attempt looks for
-    // drivers afresh).
+    // Starts SDL's audio (unless `release` left it started) and opens the default device (44.1
+    // kHz stereo float asked for, with a 512-frame buffer; any rate, format and channel count it
+    // offers taken). 1 and the device's format; 0 when there is none (audio is then shut again,
+    // so that the next attempt looks for drivers afresh).
     int (*open)(QbySoundFormat* obtained);
     // 1 while the open device works; 0 when it has stopped (unplugged, say) or none is open.
     int (*alive)(void);

@@ -1,6 +1,7 @@
 // The resource index holds names and places only: building it reads no resource's data, so the
 // program's pages of pictures and recordings stay out of memory until one is asked for. Checked
 // in a fresh process (a death test that re-runs this program), through its resident memory.
+#include "platform/forms/BackgroundWork.h"
 #include "platform/resources/Resources.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,9 @@ TEST(ResourceIndex, ReadsNoDataUntilAResourceIsAskedFor)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
+            // What the runtime loads on its workers at start (fontconfig's caches) is no part of
+            // the index: it ends first.
+            detail::WaitForBackgroundWork();
             const long before = ResidentKilobytes();
             // Builds the index of every type, and finds one resource without reading it.
             const auto words = ResourceNames("WORDS");
