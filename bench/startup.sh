@@ -18,7 +18,7 @@ for file in quillby bare_window startup_probe regsvr langtext/liblangtext.so siz
 done
 
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
+Xvfb -noreset -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> /dev/null &
 xvfb=$!
 trap 'kill $xvfb 2> /dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
