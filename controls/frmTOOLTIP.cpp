@@ -25,6 +25,12 @@ void frmTOOLTIP_Form::CreateTip(const Variant& OBJ)
 
 void frmTOOLTIP_Form::DestroyTip()
 {
+    // A tip window that is not loaded would only be loaded to be unloaded again: nothing of it
+    // outlasts that but the destroyed mark.
+    if (!IsLoaded()) {
+        blnTipDestroyed = true;
+        return;
+    }
     lblTIP.Caption("");
     blnTipDestroyed = true;
     int Cancel = 0;

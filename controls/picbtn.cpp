@@ -22,15 +22,36 @@ TipWindowSource& tipWindowSource()
     return source;
 }
 
-// Runs one step on the shared tip window. When the window cannot be had, or the step fails,
-// the step is skipped and the button goes on without a tip.
+// A tooltip text set on a button reaches the shared tip window when the tip window is next
+// used, not when the text is set: a window sets the texts of all its buttons while it loads,
+// and the tip window (its load, the pointer query, the timers) is not needed before the pointer
+// comes to a button. The text set last wins, as if the tip window had been told at once.
+struct WaitingTip {
+    bool waiting = false;
+    std::int32_t owner = 0;
+    std::string text;
+};
+
+WaitingTip& waitingTip()
+{
+    static WaitingTip tip;
+    return tip;
+}
+
+// Runs one step on the shared tip window, after handing it a waiting text. When the window
+// cannot be had, or the step fails, the step is skipped and the button goes on without a tip.
 template <class Step>
 void WithTipWindow(Step&& step)
 {
     try {
         frmTOOLTIP_Form* tip = tipWindowSource() ? tipWindowSource()() : &frmTOOLTIP.get();
-        if (tip != nullptr)
-            step(*tip);
+        if (tip == nullptr)
+            return;
+        if (const WaitingTip waiting = std::exchange(waitingTip(), {}); waiting.waiting) {
+            tip->CreateTip(Variant::Long(waiting.owner));
+            tip->Text(waiting.text);
+        }
+        step(*tip);
     } catch (...) {
     }
 }
@@ -47,6 +68,7 @@ std::int32_t RoundHalfEven(double value)
 void SetTipWindowSource(TipWindowSource source)
 {
     tipWindowSource() = std::move(source);
+    waitingTip() = {};
 }
 
 picbtn::picbtn(qby::ControlHost* host, std::string name, int index)
@@ -483,5 +505,7 @@ void picbtn::ToolTip(const std::string& Text)
 {
     strToolTip = Text;
     PropertyChanged("TOOLTIP");
-    CreateToolTip();
+    // What CreateToolTip would hand the tip window, kept until the tip window is next used.
+    if (!strToolTip.empty() && blnTipArmed)
+        waitingTip() = {true, hWnd(), strToolTip};
 }

@@ -1,5 +1,5 @@
-// Work handed to two worker threads of the process: decoding pictures, and fontconfig's load at
-// start (StartupWarmup.h), so that they overlap the building of a window.
+// Work handed to two worker threads of the process: decoding pictures, and the start-up work of
+// StartupWarmup.h, so that they overlap the building of a window.
 //
 // The workers start with the first task and stay for the whole run, waiting without a timeout
 // when there is nothing to do (an idle program has no wake-ups). Nothing here is ever destroyed,

@@ -57,6 +57,24 @@ Graveyard& graveyard()
 int g_screenPointer = vbDefault;
 Picture g_screenIcon;
 int g_overrideCount = 0;
+bool g_screenPointerPosted = false;
+
+bool AnyWindowOnScreen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* window) { return window->isVisible(); });
+}
+
+// Puts the screen's pointer in force over every window of the program.
+void ApplyScreenPointer()
+{
+    bool isDefault = false;
+    QCursor cursor = CursorFor(g_screenPointer, g_screenIcon, &isDefault);
+    if (g_screenPointer != vbDefault && !isDefault) {
+        QGuiApplication::setOverrideCursor(cursor);
+        ++g_overrideCount;
+    }
+}
 
 std::vector<Form*>& forms()
 {
@@ -136,6 +154,7 @@ void EnsureApplication(const char* programName)
     new QApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions();
+    StartSessionBusConnection();
 }
 
 double TwipsPerUnit(int scaleMode, bool vertical)
@@ -503,12 +522,27 @@ void ScreenObject::MousePointer(int value)
         QGuiApplication::restoreOverrideCursor();
         --detail::g_overrideCount;
     }
-    bool isDefault = false;
-    QCursor cursor = detail::CursorFor(value, detail::g_screenIcon, &isDefault);
-    if (value != vbDefault && !isDefault) {
-        QGuiApplication::setOverrideCursor(cursor);
-        ++detail::g_overrideCount;
+    if (value == vbDefault)
+        return;
+    // While none of the program's windows is on the screen the pointer shows nowhere: it is put
+    // in force when the program next waits for input, over the windows that have appeared by
+    // then. A pointer set and set back in one go meanwhile (the hourglass while the main window
+    // is built) never makes the window system load a cursor.
+    if (!detail::AnyWindowOnScreen()) {
+        if (!detail::g_screenPointerPosted) {
+            detail::g_screenPointerPosted = true;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    detail::g_screenPointerPosted = false;
+                    if (detail::g_overrideCount == 0 && !detail::g_ending)
+                        detail::ApplyScreenPointer();
+                },
+                Qt::QueuedConnection);
+        }
+        return;
     }
+    detail::ApplyScreenPointer();
 }
 
 Picture ScreenObject::MouseIcon() const

@@ -1,6 +1,9 @@
 #include "platform/forms/StartupWarmup.h"
 #include "platform/forms/BackgroundWork.h"
 
+#include <QDBusConnection>
+#include <QGuiApplication>
+
 #include <dlfcn.h>
 
 #include <condition_variable>
@@ -54,6 +57,15 @@ void FinishFontConfigurationLoad()
         return;  // a forked child: its parent's load is not its own to wait for
     std::unique_lock lock(load.mutex);
     load.ended.wait(lock, [&] { return !load.pending; });
+}
+
+void StartSessionBusConnection()
+{
+    // The platforms whose accessibility bridge speaks over the session bus.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland"))
+        return;
+    RunInBackground([] { QDBusConnection::sessionBus(); });
 }
 
 }  // namespace qby::detail

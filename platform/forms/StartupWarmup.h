@@ -1,4 +1,5 @@
-// fontconfig's configuration, loaded on a worker thread as the program starts.
+// Work of the first window's building that is done on a worker thread as the program starts:
+// fontconfig's configuration, and the connection to the session bus.
 //
 // Qt's font database on X starts by making fontconfig read its configuration (dozens of XML
 // files) and its font caches, the first time a text is measured: in the middle of building the
@@ -13,5 +14,11 @@ namespace qby::detail {
 void StartFontConfigurationLoad();
 // Waits for the load to end; called before a font is made.
 void FinishFontConfigurationLoad();
+
+// The toolkit's accessibility bridge connects to the session bus when the first window shows,
+// and the window waits for that (a few milliseconds, longer when the bus has to be started).
+// Made on a worker once the application object exists, the connection is ready by then. Only
+// on the platforms that have the bridge.
+void StartSessionBusConnection();
 
 }  // namespace qby::detail

@@ -390,6 +390,11 @@ int ShownPointer(Control& control)
     return visual->look.mousePointer;
 }
 
+bool ScreenPointerInForce()
+{
+    return QGuiApplication::overrideCursor() != nullptr;
+}
+
 std::vector<std::string> PropertyChangedLog(UserControl& control)
 {
     auto* uc = dynamic_cast<detail::UserControlImpl*>(Access::implOf(control));

@@ -86,6 +86,8 @@ bool IsResizable(Form& form);
 std::string ShownFontFamily(Control& control);
 // The pointer shape the control shows now (a MousePointer constant; vbCustom for MouseIcon).
 int ShownPointer(Control& control);
+// True while Screen.MousePointer stands over the program's windows.
+bool ScreenPointerInForce();
 
 // PropertyChanged names a user control raised since its host last loaded, in order.
 std::vector<std::string> PropertyChangedLog(UserControl& control);

@@ -221,4 +221,29 @@ TEST(ScreenObject, MeasuresInTwipsAndShowsTheWaitCursor)
     EXPECT_EQ(Screen.MousePointer(), vbDefault);
 }
 
+TEST(ScreenObject, APointerSetWhileNoWindowIsOnTheScreenTakesEffectWhenTheProgramNextWaits)
+{
+    Screen.MousePointer(vbHourglass);
+    EXPECT_FALSE(test::ScreenPointerInForce());  // there is nothing to show it over yet
+    test::ProcessEvents();
+    EXPECT_TRUE(test::ScreenPointerInForce());
+    Screen.MousePointer(vbDefault);
+    EXPECT_FALSE(test::ScreenPointerInForce());
+
+    // Set back before the program waits (the hourglass of a window's building): never in force.
+    Screen.MousePointer(vbHourglass);
+    Screen.MousePointer(vbDefault);
+    test::ProcessEvents();
+    EXPECT_FALSE(test::ScreenPointerInForce());
+
+    // Over a window on the screen it takes effect at once.
+    Cards cards;
+    cards.Show();
+    Screen.MousePointer(vbHourglass);
+    EXPECT_TRUE(test::ScreenPointerInForce());
+    Screen.MousePointer(vbDefault);
+    EXPECT_FALSE(test::ScreenPointerInForce());
+    cards.Unload();
+}
+
 }  // namespace
