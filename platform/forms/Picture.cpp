@@ -73,7 +73,21 @@ Picture makePicture(QImage image, int type, bool cursor, int hotX, int hotY)
     return makePicture(readyImage(std::move(image)), size, type, cursor, hotX, hotY);
 }
 
-QImage decode(const unsigned char* data, std::size_t size, const char* format = nullptr)
+// The format that the first bytes announce, for the formats pictures come in; null for others.
+// Read with its format named and no guessing, a picture loads only the reader it needs: asked to
+// find the format itself, the toolkit loads every image plugin to ask each.
+const char* announcedFormat(const QByteArray& bytes)
+{
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return "png";
+    return nullptr;
+}
+
+QImage decode(const unsigned char* data, std::size_t size)
 {
     if (data == nullptr || size == 0)
         return {};
@@ -81,10 +95,13 @@ QImage decode(const unsigned char* data, std::size_t size, const char* format = 
     QByteArray bytes = withBitmapFileHeader(data, size);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
+    const char* format = announcedFormat(bytes);
     QImageReader reader(&buffer, format);
-    reader.setDecideFormatFromContent(true);
-    QImage image = reader.read();
-    return image;
+    if (format == nullptr)
+        reader.setDecideFormatFromContent(true);
+    else
+        reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 // Cursors are stored like icons with type 2; read them as icons, keeping the hot spot.
@@ -100,6 +117,7 @@ QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int*
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "ico");
+    reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
 
@@ -116,6 +134,7 @@ QSize jpegSize(const QByteArray& bytes)
     QBuffer buffer(&view);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     return size.isValid() ? size : QSize();
 }
@@ -126,6 +145,7 @@ QImage decodeJpeg(const QByteArray& encoded)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     return displayFormat(reader.read());
 }
 
