@@ -73,8 +73,8 @@ TEST_F(RegistryProcesses, EightWritersLoseNoValue)
             // on a loaded machine) failed as a whole: the writer saves it again.
             auto save = [](const char* name, const std::string& text) {
                 LONG status;
-                while ((status = saveString(HKEY_CURRENT_USER, kStressKey, name, text)) == ERROR_LOCK_VIOLATION) {
-                }
+                while ((status = saveString(HKEY_CURRENT_USER, kStressKey, name, text)) == ERROR_LOCK_VIOLATION)
+                    usleep(1000);
                 return status;
             };
             for (int round = 0; round < kRounds; ++round) {
