@@ -112,6 +112,15 @@ QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int*
     const picture::HotSpot hotSpot = picture::CursorHotSpot(data, size);
     *hotX = hotSpot.x;
     *hotY = hotSpot.y;
+    // Bitmap images are read here; the toolkit's icon reader, a plugin, is loaded only for
+    // others (PNG images).
+    if (const picture::IconImage icon = picture::FirstIconImage(data, size); !icon.pixels.empty()) {
+        QImage image(icon.width, icon.height, QImage::Format_ARGB32);
+        for (int y = 0; y < icon.height; ++y)
+            std::memcpy(image.scanLine(y), icon.pixels.data() + static_cast<std::size_t>(y) * icon.width,
+                        static_cast<std::size_t>(icon.width) * 4);
+        return image;
+    }
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     bytes[2] = 1;  // the icon reader reads the cursor's images alike
     QBuffer buffer(&bytes);

@@ -28,4 +28,16 @@ struct HotSpot {
 };
 HotSpot CursorHotSpot(const unsigned char* data, std::size_t size);
 
+// The first image of an icon or cursor file, stored as a bitmap of 1, 4, 8, 24 or 32 bits a
+// pixel: its pixels as 0xAARRGGBB, top row first, as the toolkit's own icon reader gives them.
+// The AND mask makes pixels of a palette image transparent; a 24-bit image is opaque and a
+// 32-bit one keeps its alpha, whatever the mask. Empty (no pixels) for anything else: a PNG
+// image, other bit counts, compressed or damaged bytes.
+struct IconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+IconImage FirstIconImage(const unsigned char* data, std::size_t size);
+
 }  // namespace qby::picture

@@ -5,9 +5,11 @@
 #include "platform/forms/Impl.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFontInfo>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QWindow>
@@ -393,6 +395,37 @@ int ShownPointer(Control& control)
 bool ScreenPointerInForce()
 {
     return QGuiApplication::overrideCursor() != nullptr;
+}
+
+namespace {
+
+std::vector<std::uint32_t> PremultipliedPixels(const QImage& image)
+{
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(premultiplied.constScanLine(y));
+        pixels.insert(pixels.end(), row, row + premultiplied.width());
+    }
+    return pixels;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> PicturePixels(const Picture& picture)
+{
+    return picture.IsEmpty() ? std::vector<std::uint32_t>() : PremultipliedPixels(picture.data()->image());
+}
+
+std::vector<std::uint32_t> ToolkitIconPixels(const std::vector<unsigned char>& bytes)
+{
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    if (data.size() > 2)
+        data[2] = 1;  // a cursor read as an icon
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    return PremultipliedPixels(reader.read());
 }
 
 std::vector<std::string> PropertyChangedLog(UserControl& control)

@@ -89,6 +89,11 @@ int ShownPointer(Control& control);
 // True while Screen.MousePointer stands over the program's windows.
 bool ScreenPointerInForce();
 
+// A picture's pixels as premultiplied 0xAARRGGBB, top row first.
+std::vector<std::uint32_t> PicturePixels(const Picture& picture);
+// The same for the first image of icon or cursor bytes as the toolkit's own icon reader reads it.
+std::vector<std::uint32_t> ToolkitIconPixels(const std::vector<unsigned char>& bytes);
+
 // PropertyChanged names a user control raised since its host last loaded, in order.
 std::vector<std::string> PropertyChangedLog(UserControl& control);
 

@@ -2,6 +2,7 @@
 // hot spot), images that fit or stretch, pointers, and the browser pane.
 #include "platform/forms/Forms.h"
 #include "platform/forms/Testing.h"
+#include "platform/resources/Resources.h"
 
 #include <gtest/gtest.h>
 
@@ -97,6 +98,96 @@ Bytes cursorFile()
     put32(bytes, 22);
     bytes.insert(bytes.end(), image.begin(), image.end());
     return bytes;
+}
+
+// An icon file of one `bits`-a-pixel image: the palette (0xRRGGBB), the pixels top row first
+// (palette indices, or 0xAARRGGBB for 24 and 32 bits) and the pixels the AND mask hides.
+Bytes iconFile(int width, int height, int bits, const std::vector<std::uint32_t>& palette,
+               const std::vector<std::uint32_t>& pixels, const std::vector<bool>& hidden)
+{
+    Bytes image;
+    put32(image, 40);
+    put32(image, static_cast<std::uint32_t>(width));
+    put32(image, static_cast<std::uint32_t>(2 * height));
+    put16(image, 1);
+    put16(image, bits);
+    for (int i = 0; i < 4; ++i)
+        put32(image, 0);
+    put32(image, static_cast<std::uint32_t>(palette.size()));  // the colours used
+    put32(image, 0);
+    for (std::uint32_t colour : palette)
+        put32(image, colour);
+    const int colourRow = (width * bits + 31) / 32 * 4;
+    const int maskRow = (width + 31) / 32 * 4;
+    for (int y = height - 1; y >= 0; --y) {
+        Bytes row(static_cast<std::size_t>(colourRow), 0);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t value = pixels[static_cast<std::size_t>(y * width + x)];
+            if (bits >= 24) {
+                for (int b = 0; b < bits / 8; ++b)
+                    row[static_cast<std::size_t>(x * (bits / 8) + b)] = static_cast<unsigned char>(value >> (8 * b));
+            } else {
+                row[static_cast<std::size_t>(x * bits / 8)] |=
+                    static_cast<unsigned char>(value << (8 - bits - (x * bits) % 8));
+            }
+        }
+        image.insert(image.end(), row.begin(), row.end());
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        Bytes row(static_cast<std::size_t>(maskRow), 0);
+        for (int x = 0; x < width; ++x) {
+            if (hidden[static_cast<std::size_t>(y * width + x)])
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+        }
+        image.insert(image.end(), row.begin(), row.end());
+    }
+    Bytes bytes;
+    put16(bytes, 0);
+    put16(bytes, 1);
+    put16(bytes, 1);
+    bytes.push_back(static_cast<unsigned char>(width));
+    bytes.push_back(static_cast<unsigned char>(height));
+    put16(bytes, 0);
+    put16(bytes, 1);
+    put16(bytes, bits);
+    put32(bytes, static_cast<std::uint32_t>(image.size()));
+    put32(bytes, 22);
+    bytes.insert(bytes.end(), image.begin(), image.end());
+    return bytes;
+}
+
+TEST(Pictures, IconsAndCursorsReadAsTheToolkitsOwnIconReaderReadsThem)
+{
+    std::vector<Bytes> files{cursorFile()};
+    for (const char* type : {"ICON", "CURSOR"}) {
+        for (const std::string& name : ResourceNames(type))
+            files.push_back(LoadResData(name, type));
+    }
+    ASSERT_GE(files.size(), 3u);  // the program's icon and its pointing hand among them
+    const std::vector<bool> someHidden{true, false, false, true, false, true, false, false, false, false, true, false};
+    const std::vector<bool> noneHidden(12, false);
+    const std::vector<std::uint32_t> indices{0, 1, 2, 3, 3, 2, 1, 0, 1, 1, 0, 2};
+    const std::vector<std::uint32_t> colours{0x80FF0000, 0x0000FF00, 0xFF0000FF, 0x00FFFFFF, 0x40102030, 0,
+                                             0xFF123456, 0x00ABCDEF, 0x7F7F7F7F, 0xFFFFFFFF, 0x01020304, 0x00000000};
+    const std::vector<std::uint32_t> palette{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+    std::vector<std::uint32_t> bits1(12);
+    for (std::size_t i = 0; i < bits1.size(); ++i)
+        bits1[i] = indices[i] % 2;
+    std::vector<std::uint32_t> opaque = colours;
+    for (std::uint32_t& colour : opaque)
+        colour &= 0x00FFFFFF;
+    files.push_back(iconFile(4, 3, 1, {0x000000, 0xFFFFFF}, bits1, someHidden));
+    files.push_back(iconFile(4, 3, 4, palette, indices, someHidden));
+    files.push_back(iconFile(4, 3, 8, palette, indices, someHidden));
+    files.push_back(iconFile(4, 3, 24, {}, colours, someHidden));
+    files.push_back(iconFile(4, 3, 32, {}, colours, someHidden));  // its own alpha: no mask
+    files.push_back(iconFile(4, 3, 32, {}, opaque, someHidden));   // no alpha: the mask
+    files.push_back(iconFile(4, 3, 32, {}, opaque, noneHidden));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::vector<std::uint32_t> expected = test::ToolkitIconPixels(files[i]);
+        ASSERT_FALSE(expected.empty()) << "file " << i;
+        EXPECT_EQ(test::PicturePixels(Picture::FromEncodedBytes(files[i])), expected) << "file " << i;
+    }
 }
 
 TEST(Pictures, BitmapsDecodeWithOrWithoutTheirFileHeader)

@@ -1,6 +1,7 @@
 // Fuzzes the byte-level readers of pictures: the file header made for a bitmap resource always
 // describes the bytes it goes in front of, and only a complete icon or cursor directory is taken
-// as one, with a hot spot only for a cursor.
+// as one, with a hot spot only for a cursor, and an icon image's pixels are read only from within
+// its bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -36,5 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HotSpot hotSpot = CursorHotSpot(data, size);
     if (kind != kCursor && (hotSpot.x != 0 || hotSpot.y != 0)) fail("a hot spot for something not a cursor");
     if (hotSpot.x < 0 || hotSpot.x > 0xFFFF || hotSpot.y < 0 || hotSpot.y > 0xFFFF) fail("hot spot out of range");
+
+    const IconImage icon = FirstIconImage(data, size);
+    if (!icon.pixels.empty()) {
+        if (kind == kNotIcon) fail("pixels read from something not an icon or cursor");
+        if (icon.width < 1 || icon.width > 256 || icon.height < 1 || icon.height > 256) fail("icon size out of range");
+        if (icon.pixels.size() != static_cast<std::size_t>(icon.width) * icon.height) fail("pixel count not the size");
+    }
     return 0;
 }
