@@ -6,6 +6,9 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/UserControl.h"
 
+// The class of the size-lock control.
+inline constexpr const char* kResizeLckClassId = "{41E2C7AD-A7D5-459E-8EF5-CDB7B92EAAEF}";
+
 class mdiPROGMAIN_Form : public qby::MDIForm {
 public:
     mdiPROGMAIN_Form();

@@ -6,9 +6,6 @@
 
 namespace {
 
-// The size-lock control of the control library.
-constexpr const char* kResizeLckClassId = "{41E2C7AD-A7D5-459E-8EF5-CDB7B92EAAEF}";
-
 qby::Picture ProgramIcon()
 {
     const auto bytes = qby::LoadResData("QUILLBY", "ICON");

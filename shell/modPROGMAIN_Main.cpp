@@ -4,6 +4,13 @@
 #include "core/modQBYLANG.h"
 #include "core/modSETTINGS.h"
 #include "platform/com/Creation.h"
+#include "shell/mdiPROGMAIN.h"
+
+void PrefetchStartLibraries()
+{
+    PrefetchClassLibrary(prjQBYTXT::CLSID_clsPRGTXT);
+    PrefetchClassLibrary(GuidLiteral(kResizeLckClassId));
+}
 
 void Main()
 {

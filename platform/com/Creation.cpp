@@ -4,6 +4,8 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/EntryPoints.h"
 
+#include "platform/forms/BackgroundWork.h"
+
 #include <dlfcn.h>
 #include <map>
 #include <mutex>
@@ -34,6 +36,16 @@ void* LoadLibraryOnce(const std::string& path)
 }
 
 }  // namespace
+
+void PrefetchClassLibrary(const CLSID& clsid)
+{
+    // In a forked child (no workers) the library is simply loaded when the class is created.
+    qby::detail::RunInBackground([clsid] {
+        std::string path;
+        if (SUCCEEDED(ClassLibraryPath(clsid, &path)) && !path.empty() && path.front() == '/')
+            LoadLibraryOnce(path);
+    });
+}
 
 HRESULT ClassLibraryPath(const CLSID& clsid, std::string* path)
 {

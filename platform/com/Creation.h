@@ -16,6 +16,11 @@
 // The registered library path of class `clsid` (CLSID\{clsid}\InprocServer32).
 HRESULT ClassLibraryPath(const CLSID& clsid, std::string* path);
 
+// Loads the library of class `clsid` on a worker thread, so that creating the class later finds
+// it loaded: a program starts loading the libraries of its first objects while the toolkit
+// starts. A library that cannot be found or loaded is left for the creation to report.
+void PrefetchClassLibrary(const CLSID& clsid);
+
 HRESULT CoGetClassObject(const CLSID& clsid, const IID& iid, void** object);
 HRESULT CoCreateInstance(const CLSID& clsid, const IID& iid, void** object);
 

@@ -2,9 +2,12 @@
 #include "platform/com/ClassFactory.h"
 #include "platform/com/Creation.h"
 #include "platform/com/Registration.h"
+#include "platform/forms/BackgroundWork.h"
 #include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -76,6 +79,26 @@ TEST_F(Creation, LibraryThatRefusesTheClass)
 {
     RegisterClassAt(kFixtureClass, kFixtureDir + "/libqbyfixture_RefusingLibrary.so");
     EXPECT_EQ(CreateFixture(), CLASS_E_CLASSNOTAVAILABLE);
+}
+
+TEST_F(Creation, APrefetchedLibraryIsLoadedBeforeItsClassIsCreatedAndAnswersAsBefore)
+{
+    const std::string path = kFixtureDir + "/libqbyfixture_RefusingLibrary.so";
+    RegisterClassAt(kFixtureClass, path);
+    ASSERT_EQ(dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD), nullptr);
+    PrefetchClassLibrary(kFixtureClass);
+    qby::detail::WaitForBackgroundWork();
+    void* loaded = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    EXPECT_NE(loaded, nullptr);
+    if (loaded != nullptr)
+        dlclose(loaded);
+    EXPECT_EQ(CreateFixture(), CLASS_E_CLASSNOTAVAILABLE);
+
+    // A class whose library is missing: nothing is loaded, and creating it says why.
+    RegisterClassAt(kFixtureClass, kFixtureDir + "/libnothing-here.so");
+    PrefetchClassLibrary(kFixtureClass);
+    qby::detail::WaitForBackgroundWork();
+    EXPECT_EQ(CreateFixture(), CO_E_DLLNOTFOUND);
 }
 
 TEST_F(Creation, ObjectWithoutTheInterfaceAskedFor)
