@@ -1,6 +1,7 @@
 // Test entry point: windows run offscreen unless the caller chose a platform, and every test
 // process gets its own empty configuration folder so no test reads a real user's settings.
 // The application object is created once for the whole process, before any test runs.
+#include "platform/forms/BackgroundWork.h"
 #include "platform/forms/Runtime.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,9 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 0);
     ::testing::InitGoogleTest(&argc, argv);
     qby::RuntimeStart(argc, argv);
+    // The start's work on the worker threads reads the environment, which tests change: it ends
+    // before the first test begins.
+    qby::detail::WaitForBackgroundWork();
     int result = RUN_ALL_TESTS();
     qby::RuntimeStop();
     std::error_code ignored;
