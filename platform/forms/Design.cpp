@@ -2,6 +2,7 @@
 // in, and the loaded parts of controls that the layout leaves out.
 #include "platform/forms/Design.h"
 #include "platform/forms/DesignContext.h"
+#include "platform/forms/FormLifecycle.h"
 #include "platform/forms/Impl.h"
 
 #include <QIcon>
@@ -124,6 +125,9 @@ void Design::Window(const WindowProps& p)
         live.userMode = *p.UserMode;
     live.applyWindowFlags();
     window->update();
+    // A child of the main frame: the frame is on the screen before the child's controls are made.
+    if (p.MDIChild && *p.MDIChild)
+        FormLifecycle::displayFrameFor(live.form());
 }
 
 }  // namespace qby

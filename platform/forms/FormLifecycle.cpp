@@ -95,11 +95,12 @@ bool FormLifecycle::load(Form& form)
     live->queryMinMax();
     live->finishDesign();
     st.loading = false;
-    // A child window needs its main frame: the frame loads first.
+    // A child window needs its main frame: the frame loads and is displayed first.
     if (live->style.mdiChild) {
         MDIForm* frame = TheMdiForm();
         if (frame != nullptr && frame != &form && !frame->IsLoaded())
             load(*frame);
+        displayFrameFor(form);
         if (Access::state(form).live.get() != live)
             return false;
     }
@@ -434,6 +435,20 @@ void FormLifecycle::shownOrHidden(Form& form, bool shown)
 void FormLifecycle::closeRequested(Form& form)
 {
     unload(form, vbFormControlMenu);
+}
+
+// Loading a child window displays its frame, as showing it does: the frame is on the screen
+// while the child's controls are made and its Form_Load runs, so the program's window appears
+// as soon as the frame is ready.
+void FormLifecycle::displayFrameFor(Form& child)
+{
+    MDIForm* frame = TheMdiForm();
+    if (frame == nullptr || frame == &child || Ending())
+        return;
+    FormLive* frameLive = Access::live(*frame);
+    if (frameLive != nullptr && !frameLive->designing() && frameLive->window() &&
+        !frameLive->window()->isVisible())
+        show(*frame, vbModeless, nullptr);
 }
 
 void FormLifecycle::activated(Form& form)

@@ -16,6 +16,8 @@ public:
     static void shownOrHidden(Form& form, bool shown);
     static void closeRequested(Form& form);
     static void activated(Form& form);
+    // A child window of the main frame is being loaded: the frame, when loaded, is displayed.
+    static void displayFrameFor(Form& child);
 
     // Form events (each one guarded: not while designing, not when ending).
     static void raiseResize(Form& form);

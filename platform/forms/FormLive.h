@@ -30,6 +30,7 @@ class FormLive : public ContainerNode {
 public:
     explicit FormLive(Form& form) : form_(form) {}
     ~FormLive() override;
+    Form& form() const { return form_; }
     FormLive(const FormLive&) = delete;
     FormLive& operator=(const FormLive&) = delete;
 

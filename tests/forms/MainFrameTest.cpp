@@ -19,6 +19,7 @@ public:
     Frame() : MDIForm("mdiMAIN") {}
     int queryCancel = 0;
     std::vector<int> modes;
+    Form* showAtLoad = nullptr;  // the child its load shows, as the program's frame shows the menu
 
 protected:
     void Layout(Design& d) override
@@ -26,7 +27,12 @@ protected:
         d.Window({.Caption = "Quillby", .StartUpPosition = vbStartUpScreen, .ClientWidth = 10050,
                   .ClientHeight = 8400, .BackColor = vbApplicationWorkspace});
     }
-    void MDIForm_Load() override { g_log.push_back("frame load"); }
+    void MDIForm_Load() override
+    {
+        g_log.push_back("frame load");
+        if (showAtLoad != nullptr)
+            showAtLoad->Show();
+    }
     void MDIForm_QueryUnload(int& Cancel, int UnloadMode) override
     {
         g_log.push_back("frame query");
@@ -42,6 +48,8 @@ public:
     int queryCancel = 0;
     int lastMode = -1;
     Child* showOnClose = nullptr;
+    Form* frame = nullptr;
+    bool frameOnScreenAtLoad = false;
 
 protected:
     void Layout(Design& d) override
@@ -49,7 +57,11 @@ protected:
         d.Window({.ControlBox = false, .WindowState = vbMaximized, .MDIChild = true, .ClientWidth = 10005,
                   .ClientHeight = 8265});
     }
-    void Form_Load() override { g_log.push_back(Name() + " load"); }
+    void Form_Load() override
+    {
+        g_log.push_back(Name() + " load");
+        frameOnScreenAtLoad = frame != nullptr && test::IsShownOnScreen(*frame);
+    }
     void Form_QueryUnload(int& Cancel, int UnloadMode) override
     {
         g_log.push_back(Name() + " query");
@@ -94,6 +106,24 @@ TEST_F(MainFrameTest, ShowingAChildShowsTheFrameAndTheChildFillsItsClientArea)
     menu.Unload();
     lesson.Show();
     EXPECT_EQ(frame.ActiveForm(), &lesson);
+    frame.Unload();
+}
+
+// As the program starts: the frame's load shows the menu, and the frame is on the screen before
+// the menu is made and loaded; so is a hidden frame when a child loads.
+TEST_F(MainFrameTest, TheFrameIsOnTheScreenBeforeAChildLoads)
+{
+    frame.showAtLoad = &menu;
+    menu.frame = &frame;
+    lesson.frame = &frame;
+    frame.Show();
+    EXPECT_TRUE(menu.frameOnScreenAtLoad);
+    EXPECT_TRUE(test::IsShownOnScreen(menu));
+    frame.Hide();
+    ASSERT_FALSE(test::IsShownOnScreen(frame));
+    lesson.Show();
+    EXPECT_TRUE(lesson.frameOnScreenAtLoad);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"frame load", "frmMENU load", "frmLESSON load"}));
     frame.Unload();
 }
 
