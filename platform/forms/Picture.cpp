@@ -87,12 +87,29 @@ const char* announcedFormat(const QByteArray& bytes)
     return nullptr;
 }
 
+QImage imageOf(const picture::ImagePixels& pixels, QImage::Format format)
+{
+    QImage image(pixels.width, pixels.height, format);
+    if (image.isNull())
+        return image;  // no memory for it
+    for (int y = 0; y < pixels.height; ++y)
+        std::memcpy(image.scanLine(y),
+                    pixels.pixels.data() + static_cast<std::size_t>(y) * pixels.width,
+                    static_cast<std::size_t>(pixels.width) * 4);
+    return image;
+}
+
 QImage decode(const unsigned char* data, std::size_t size)
 {
     if (data == nullptr || size == 0)
         return {};
-    detail::EnsureApplication();
     QByteArray bytes = withBitmapFileHeader(data, size);
+    // The common bitmaps are read here, without the toolkit's reader and its plugin search.
+    const picture::ImagePixels bitmap = picture::BitmapImage(
+        reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+    if (!bitmap.pixels.empty())
+        return imageOf(bitmap, QImage::Format_RGB32);
+    detail::EnsureApplication();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     const char* format = announcedFormat(bytes);
@@ -114,13 +131,8 @@ QImage decodeCursor(const unsigned char* data, std::size_t size, int* hotX, int*
     *hotY = hotSpot.y;
     // Bitmap images are read here; the toolkit's icon reader, a plugin, is loaded only for
     // others (PNG images).
-    if (const picture::IconImage icon = picture::FirstIconImage(data, size); !icon.pixels.empty()) {
-        QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-        for (int y = 0; y < icon.height; ++y)
-            std::memcpy(image.scanLine(y), icon.pixels.data() + static_cast<std::size_t>(y) * icon.width,
-                        static_cast<std::size_t>(icon.width) * 4);
-        return image;
-    }
+    if (const picture::ImagePixels icon = picture::FirstIconImage(data, size); !icon.pixels.empty())
+        return imageOf(icon, QImage::Format_ARGB32);
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     bytes[2] = 1;  // the icon reader reads the cursor's images alike
     QBuffer buffer(&bytes);
@@ -136,16 +148,13 @@ bool isJpeg(const unsigned char* data, std::size_t size)
 }
 
 // The size a JPEG decodes to, read from its header (the frame and the tables before the scan, so
-// bytes whose tables are broken give no size); an empty size when it cannot be read.
-QSize jpegSize(const QByteArray& bytes)
+// bytes whose tables are broken give no size); an empty size when it cannot be read. Read here
+// rather than by the toolkit's JPEG reader, so the thread that builds a window never loads that
+// reader: the workers that decode the pixels do.
+QSize jpegSize(const unsigned char* data, std::size_t size)
 {
-    QByteArray view = QByteArray::fromRawData(bytes.constData(), bytes.size());
-    QBuffer buffer(&view);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    reader.setAutoDetectImageFormat(false);
-    const QSize size = reader.size();
-    return size.isValid() ? size : QSize();
+    const picture::FrameSize frame = picture::JpegFrameSize(data, size);
+    return QSize(frame.width, frame.height);
 }
 
 QImage decodeJpeg(const QByteArray& encoded)
@@ -336,11 +345,11 @@ Picture Picture::FromEncodedBytes(const unsigned char* data, std::size_t size)
         }
         if (isJpeg(data, size)) {
             detail::EnsureApplication();
-            QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-            if (const QSize header = jpegSize(bytes); !header.isEmpty()) {
+            if (const QSize header = jpegSize(data, size); !header.isEmpty()) {
                 DecodedPictures::Decoded decoded;
                 decoded.size = header;
-                decoded.image = decodeJpegInBackground(std::move(bytes));
+                decoded.image = decodeJpegInBackground(
+                    QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
                 return decoded;
             }
         }

@@ -28,16 +28,32 @@ struct HotSpot {
 };
 HotSpot CursorHotSpot(const unsigned char* data, std::size_t size);
 
-// The first image of an icon or cursor file, stored as a bitmap of 1, 4, 8, 24 or 32 bits a
-// pixel: its pixels as 0xAARRGGBB, top row first, as the toolkit's own icon reader gives them.
-// The AND mask makes pixels of a palette image transparent; a 24-bit image is opaque and a
-// 32-bit one keeps its alpha, whatever the mask. Empty (no pixels) for anything else: a PNG
-// image, other bit counts, compressed or damaged bytes.
-struct IconImage {
+// Pixels as 0xAARRGGBB, top row first; none when a reader cannot read the bytes.
+struct ImagePixels {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
 };
-IconImage FirstIconImage(const unsigned char* data, std::size_t size);
+
+// The first image of an icon or cursor file, stored as a bitmap of 1, 4, 8, 24 or 32 bits a
+// pixel, as the toolkit's own icon reader gives it. The AND mask makes pixels of a palette image
+// transparent; a 24-bit image is opaque and a 32-bit one keeps its alpha, whatever the mask. No
+// pixels for anything else: a PNG image, other bit counts, compressed or damaged bytes.
+ImagePixels FirstIconImage(const unsigned char* data, std::size_t size);
+
+// A bitmap file ("BM" and an information header of 40 bytes) of 4, 8 or 24 bits a pixel,
+// uncompressed and with a full palette, as the toolkit's bitmap reader gives it (opaque). No
+// pixels for anything else (other bit counts or headers, compression, a short palette, damaged
+// bytes): the toolkit reads those.
+ImagePixels BitmapImage(const unsigned char* data, std::size_t size);
+
+// The size a JPEG decodes to, from the markers before its first scan: a frame header of a kind
+// the decoder reads (baseline, extended, progressive; 8-bit samples), and well-formed tables, as
+// the decoder checks them before it reads the size. 0 x 0 for anything else.
+struct FrameSize {
+    int width = 0;
+    int height = 0;
+};
+FrameSize JpegFrameSize(const unsigned char* data, std::size_t size);
 
 }  // namespace qby::picture

@@ -417,15 +417,40 @@ std::vector<std::uint32_t> PicturePixels(const Picture& picture)
     return picture.IsEmpty() ? std::vector<std::uint32_t>() : PremultipliedPixels(picture.data()->image());
 }
 
-std::vector<std::uint32_t> ToolkitIconPixels(const std::vector<unsigned char>& bytes)
+namespace {
+
+// A reader of the toolkit's for the bytes in the given format; a cursor is read as an icon.
+struct ToolkitReader {
+    ToolkitReader(const std::vector<unsigned char>& bytes, const char* format)
+        : data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
+          buffer(&data)
+    {
+        if (std::string_view(format) == "ico" && data.size() > 2)
+            data[2] = 1;
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat(format);
+        reader.setAutoDetectImageFormat(false);
+    }
+    QByteArray data;
+    QBuffer buffer;
+    QImageReader reader;
+};
+
+}  // namespace
+
+std::vector<std::uint32_t> ToolkitPixels(const std::vector<unsigned char>& bytes,
+                                         const char* format)
 {
-    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-    if (data.size() > 2)
-        data[2] = 1;  // a cursor read as an icon
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ico");
-    return PremultipliedPixels(reader.read());
+    ToolkitReader toolkit(bytes, format);
+    return PremultipliedPixels(toolkit.reader.read());
+}
+
+std::pair<int, int> ToolkitImageSize(const std::vector<unsigned char>& bytes, const char* format)
+{
+    ToolkitReader toolkit(bytes, format);
+    const QSize size = toolkit.reader.size();
+    return size.isValid() ? std::pair(size.width(), size.height()) : std::pair(0, 0);
 }
 
 std::vector<std::string> PropertyChangedLog(UserControl& control)

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qby::test {
@@ -91,8 +92,12 @@ bool ScreenPointerInForce();
 
 // A picture's pixels as premultiplied 0xAARRGGBB, top row first.
 std::vector<std::uint32_t> PicturePixels(const Picture& picture);
-// The same for the first image of icon or cursor bytes as the toolkit's own icon reader reads it.
-std::vector<std::uint32_t> ToolkitIconPixels(const std::vector<unsigned char>& bytes);
+// The same for bytes as the toolkit's own reader of the format ("ico", "bmp", "jpeg") reads them
+// (the first image of an icon or cursor), and the size that reader reports before reading (0 x 0
+// when it cannot).
+std::vector<std::uint32_t> ToolkitPixels(const std::vector<unsigned char>& bytes,
+                                         const char* format);
+std::pair<int, int> ToolkitImageSize(const std::vector<unsigned char>& bytes, const char* format);
 
 // PropertyChanged names a user control raised since its host last loaded, in order.
 std::vector<std::string> PropertyChangedLog(UserControl& control);

@@ -1,6 +1,7 @@
 // Pictures from encoded bytes (bitmaps with and without their file header, cursors with their
 // hot spot), images that fit or stretch, pointers, and the browser pane.
 #include "platform/forms/Forms.h"
+#include "platform/forms/PictureHeader.h"
 #include "platform/forms/Testing.h"
 #include "platform/resources/Resources.h"
 
@@ -184,10 +185,147 @@ TEST(Pictures, IconsAndCursorsReadAsTheToolkitsOwnIconReaderReadsThem)
     files.push_back(iconFile(4, 3, 32, {}, opaque, someHidden));   // no alpha: the mask
     files.push_back(iconFile(4, 3, 32, {}, opaque, noneHidden));
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const std::vector<std::uint32_t> expected = test::ToolkitIconPixels(files[i]);
+        const std::vector<std::uint32_t> expected = test::ToolkitPixels(files[i], "ico");
         ASSERT_FALSE(expected.empty()) << "file " << i;
         EXPECT_EQ(test::PicturePixels(Picture::FromEncodedBytes(files[i])), expected) << "file " << i;
     }
+}
+
+// A bitmap file of `bits` a pixel (4, 8 or 24) from pixels top row first (palette indices, or
+// 0xRRGGBB): stored top row first when `topDown`, with `gap` bytes between the palette and the
+// pixels, and `paletteColours` entries (0: the full palette, counted as 0 in the header).
+Bytes bitmapFile(int width, int height, int bits, const std::vector<std::uint32_t>& pixels,
+                 bool topDown = false, int gap = 0, int paletteColours = 0)
+{
+    const int colours = bits == 24 ? 0 : (paletteColours ? paletteColours : 1 << bits);
+    const int rowBytes = (width * bits + 31) / 32 * 4;
+    const int offset = 14 + 40 + 4 * colours + gap;
+    Bytes bytes{'B', 'M'};
+    put32(bytes, static_cast<std::uint32_t>(offset + rowBytes * height));
+    put32(bytes, 0);
+    put32(bytes, static_cast<std::uint32_t>(offset));
+    put32(bytes, 40);
+    put32(bytes, static_cast<std::uint32_t>(width));
+    put32(bytes, static_cast<std::uint32_t>(topDown ? -height : height));
+    put16(bytes, 1);
+    put16(bytes, bits);
+    for (int i = 0; i < 4; ++i)
+        put32(bytes, 0);
+    put32(bytes, static_cast<std::uint32_t>(paletteColours));
+    put32(bytes, 0);
+    for (int i = 0; i < colours; ++i)
+        put32(bytes, static_cast<std::uint32_t>(i * 0x0F1D27) & 0xFFFFFF);  // distinct colours
+    bytes.insert(bytes.end(), static_cast<std::size_t>(gap), 0xAB);
+    for (int row = 0; row < height; ++row) {
+        const int y = topDown ? row : height - 1 - row;
+        Bytes line(static_cast<std::size_t>(rowBytes), 0);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t value = pixels[static_cast<std::size_t>(y * width + x)];
+            if (bits == 24) {
+                for (int b = 0; b < 3; ++b)
+                    line[static_cast<std::size_t>(3 * x + b)] =
+                        static_cast<unsigned char>(value >> (8 * b));
+            } else {
+                line[static_cast<std::size_t>(x * bits / 8)] |=
+                    static_cast<unsigned char>(value << (8 - bits - (x * bits) % 8));
+            }
+        }
+        bytes.insert(bytes.end(), line.begin(), line.end());
+    }
+    return bytes;
+}
+
+TEST(Pictures, BitmapsReadAsTheToolkitsOwnBitmapReaderReadsThem)
+{
+    // The program's own bitmaps, and made-up ones of each kind the program reads itself.
+    std::vector<Bytes> ownReader;
+    for (const char* type : {"BITMAP", "DESIGN/frmLANGUAGE"}) {
+        for (const std::string& name : ResourceNames(type)) {
+            if (Bytes bytes = LoadResData(name, type);
+                bytes.size() > 2 && bytes[0] == 'B' && bytes[1] == 'M')
+                ownReader.push_back(std::move(bytes));
+        }
+    }
+    ASSERT_GE(ownReader.size(), 8u);
+    std::vector<std::uint32_t> indices(35), colours(35);
+    for (std::size_t i = 0; i < indices.size(); ++i) {
+        indices[i] = static_cast<std::uint32_t>(i * 7 % 16);
+        colours[i] = static_cast<std::uint32_t>(i * 0x071B3D);
+    }
+    ownReader.push_back(bitmapFile(7, 5, 4, indices));
+    ownReader.push_back(bitmapFile(7, 5, 4, indices, true));
+    ownReader.push_back(bitmapFile(7, 5, 8, indices, false, 6));  // pixels placed after a gap
+    ownReader.push_back(bitmapFile(7, 5, 24, colours));
+    ownReader.push_back(bitmapFile(5, 7, 24, colours, true));
+    for (std::size_t i = 0; i < ownReader.size(); ++i) {
+        const std::vector<std::uint32_t> expected = test::ToolkitPixels(ownReader[i], "bmp");
+        ASSERT_FALSE(expected.empty()) << "bitmap " << i;
+        EXPECT_EQ(picture::BitmapImage(ownReader[i].data(), ownReader[i].size()).pixels, expected)
+            << "bitmap " << i;
+        EXPECT_EQ(test::PicturePixels(Picture::FromEncodedBytes(ownReader[i])), expected)
+            << "bitmap " << i;
+    }
+    // Kinds left to the toolkit read as before.
+    std::vector<std::uint32_t> bits1(35);
+    for (std::size_t i = 0; i < bits1.size(); ++i)
+        bits1[i] = indices[i] % 2;
+    for (const Bytes& bytes :
+         {bitmapFile(7, 5, 1, bits1), bitmapFile(7, 5, 8, indices, false, 0, 16)}) {
+        EXPECT_TRUE(picture::BitmapImage(bytes.data(), bytes.size()).pixels.empty());
+        EXPECT_EQ(test::PicturePixels(Picture::FromEncodedBytes(bytes)),
+                  test::ToolkitPixels(bytes, "bmp"));
+    }
+}
+
+// The program's JPEGs, and one of them damaged in the ways a decoder checks before it knows the
+// size: the program reads the size from the header itself, and must agree with the decoder.
+TEST(Pictures, JpegSizesAreReadAsTheToolkitsJpegReaderReadsThem)
+{
+    std::vector<Bytes> jpegs;
+    for (const char* type : {"DIALOG", "CUSTOM", "DESIGN/frmMAINMENU"}) {
+        for (const std::string& name : ResourceNames(type)) {
+            if (Bytes bytes = LoadResData(name, type);
+                bytes.size() > 2 && bytes[0] == 0xFF && bytes[1] == 0xD8)
+                jpegs.push_back(std::move(bytes));
+        }
+    }
+    ASSERT_GE(jpegs.size(), 20u);
+    const Bytes egg = LoadResData("EGG", "CUSTOM");
+    ASSERT_EQ(egg.size(), 2560u);  // segments: APP0 at 2, quantization at 20 and 89, frame at 158,
+                                   // Huffman tables at 177, 207, 266 and 295, the scan at 345
+    auto changed = [&](std::size_t at, std::vector<unsigned char> replacement,
+                       std::size_t removed = 0) {
+        Bytes bytes = egg;
+        bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(at + removed));
+        bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(at), replacement.begin(),
+                     replacement.end());
+        return bytes;
+    };
+    const std::vector<Bytes> damaged{
+        Bytes(egg.begin(), egg.begin() + 345),       // no scan
+        changed(159, {0xC3}, 1),                     // a lossless frame
+        changed(163, {0, 0}, 2),                     // width 0
+        changed(162, {12}, 1),                       // 12-bit samples
+        changed(158, {0x12, 0x34, 0x56}),            // stray bytes before a marker
+        changed(177, {0xFF, 0xE5, 0, 4, 'h', 'i'}),  // an application segment
+        changed(177, {0xFF, 0xC8, 0, 4, 0, 0}),      // a marker the decoder does not know
+        changed(22, {0, 66}, 2),                     // a quantization table one entry short
+        changed(24, {0x04}, 1),                      // quantization table number 4
+        changed(181, {0xFF}, 1),                     // Huffman counts of more than the segment
+        changed(348, {0x09}, 1),                     // the scan names a component not framed
+        changed(2, {0xFF, 0xD8}),                    // a second start
+    };
+    int readable = 0;
+    for (const Bytes& bytes : damaged)
+        jpegs.push_back(bytes);
+    for (std::size_t i = 0; i < jpegs.size(); ++i) {
+        const auto [width, height] = test::ToolkitImageSize(jpegs[i], "jpeg");
+        const picture::FrameSize frame = picture::JpegFrameSize(jpegs[i].data(), jpegs[i].size());
+        EXPECT_EQ(std::pair(frame.width, frame.height), std::pair(width, height)) << "JPEG " << i;
+        readable += width > 0 && i + damaged.size() >= jpegs.size();
+    }
+    EXPECT_EQ(readable, 2);  // the stray bytes and the application segment
 }
 
 TEST(Pictures, BitmapsDecodeWithOrWithoutTheirFileHeader)
