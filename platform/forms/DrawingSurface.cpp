@@ -130,14 +130,19 @@ double DrawingSurface::CurrentY()
 {
     DispatchScope scope;
     detail::SurfaceImpl* s = drawingSurface();
-    return s ? s->currentY / s->unitTwipsY() : 0.0;
+    if (s == nullptr)
+        return 0.0;
+    s->measureLines();
+    return s->currentY / s->unitTwipsY();
 }
 
 void DrawingSurface::CurrentY(double value)
 {
     DispatchScope scope;
-    if (detail::SurfaceImpl* s = drawingSurface())
+    if (detail::SurfaceImpl* s = drawingSurface()) {
         s->currentY = value * s->unitTwipsY();
+        s->unmeasuredLines = 0;
+    }
 }
 
 int DrawingSurface::DrawWidth()
@@ -236,6 +241,7 @@ void SurfaceImpl::cls()
         layer.fill(Qt::transparent);
     currentX = 0;
     currentY = 0;
+    unmeasuredLines = 0;
     update();
 }
 
@@ -284,6 +290,7 @@ void SurfaceImpl::drawLine(double x1, double y1, double x2, double y2, OLE_COLOR
     if (!autoRedraw) {
         currentX = x2 * TwipsPerUnit(scaleMode, false);
         currentY = y2 * TwipsPerUnit(scaleMode, true);
+        unmeasuredLines = 0;
         return;
     }
     ensureLayer();
@@ -316,17 +323,37 @@ void SurfaceImpl::drawLine(double x1, double y1, double x2, double y2, OLE_COLOR
     }
     currentX = x2 * TwipsPerUnit(scaleMode, false);
     currentY = y2 * TwipsPerUnit(scaleMode, true);
+    unmeasuredLines = 0;
     update();
+}
+
+void SurfaceImpl::measureLines()
+{
+    if (unmeasuredLines == 0)
+        return;
+    currentY += unmeasuredLines * QFontMetrics(MakeFont(unmeasuredFont)).height() * kTwipsPerPixel;
+    unmeasuredLines = 0;
 }
 
 void SurfaceImpl::print(const std::string& text)
 {
+    if (!autoRedraw) {
+        // Nothing is drawn: the line only moves the position.
+        if (unmeasuredLines > 0 && unmeasuredFont != look.font)
+            measureLines();
+        unmeasuredFont = look.font;
+        ++unmeasuredLines;
+        currentX = 0;
+        update();
+        return;
+    }
+    measureLines();
     const QFont font = MakeFont(look.font);
     const QFontMetrics metrics(font);
     const double x = currentX / kTwipsPerPixel;
     const double y = currentY / kTwipsPerPixel;
-    if (autoRedraw) {
-        ensureLayer();
+    ensureLayer();
+    {
         QPainter painter(&layer);
         painter.setFont(font);
         painter.setPen(ToQColor(look.fore));

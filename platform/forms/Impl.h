@@ -89,6 +89,7 @@ struct FontSpec {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool operator==(const FontSpec&) const = default;
 };
 QFont MakeFont(const FontSpec& spec);
 
@@ -142,7 +143,12 @@ public:
     QImage layer;  // what DrawLine and Print drew; transparent elsewhere
     int scaleMode = vbTwips;
     double currentX = 0;  // twips
-    double currentY = 0;
+    double currentY = 0;  // without the lines below
+    // Lines printed while nothing is kept (AutoRedraw off) move CurrentY down by their height,
+    // measured only when CurrentY is next needed: printing an empty caption does not load a font.
+    int unmeasuredLines = 0;
+    FontSpec unmeasuredFont;
+    void measureLines();
     int drawWidth = 1;
     bool autoRedraw = false;  // False: what is drawn is not kept (lost at the next repaint)
     HWND hwnd = 0;

@@ -217,6 +217,15 @@ TEST(Drawing, PrintWritesAtTheTextPositionAndMovesItDownOneLine)
     page.picMAIN.Print("Apple");
     EXPECT_EQ(page.picMAIN.CurrentY(), lineHeight);
     EXPECT_EQ(page.picMAIN.Point(4, 5), vbWhite);
+    // Each line moves it by the height of the font it was printed in.
+    page.picMAIN.Cls();
+    page.picMAIN.Print("Apple");
+    page.picMAIN.FontSize(page.picMAIN.FontSize() * 2);
+    const double tallerLine = page.picMAIN.TextHeight("Apple");
+    ASSERT_GT(tallerLine, lineHeight);
+    page.picMAIN.Print("Apple");
+    page.picMAIN.Print("");
+    EXPECT_EQ(page.picMAIN.CurrentY(), lineHeight + 2 * tallerLine);
     page.Unload();
 }
 
