@@ -20,6 +20,8 @@
 #include <cmath>
 #include <exception>
 #include <list>
+#include <map>
+#include <mutex>
 
 namespace qby {
 
@@ -190,10 +192,37 @@ QColor ToQColor(OLE_COLOR color)
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+namespace {
+
+// The family to ask the toolkit for: the one named when the system has it, else the first of its
+// substitutes that the system has. Asked for an absent family, the toolkit would come to the same
+// font only after asking fontconfig for stand-ins of that family, for each new size and style.
+QString PresentFamily(const std::string& name)
+{
+    // Never destroyed: fonts are made until the very end.
+    static std::mutex& mutex = *new std::mutex;
+    static auto& known = *new std::map<std::string, QString>;
+    std::lock_guard lock(mutex);
+    if (auto it = known.find(name); it != known.end())
+        return it->second;
+    const QString named = QString::fromStdString(name);
+    QString chosen = named;
+    for (const QString& family : QStringList{named} + QFont::substitutes(named)) {
+        if (!QFontDatabase::styles(family).isEmpty()) {  // a family the system has
+            chosen = family;
+            break;
+        }
+    }
+    known.emplace(name, chosen);
+    return chosen;
+}
+
+}  // namespace
+
 QFont MakeFont(const FontSpec& spec)
 {
     FinishFontConfigurationLoad();
-    QFont font(QString::fromStdString(spec.name));
+    QFont font(PresentFamily(spec.name));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.size * 96.0 / 72.0))));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);

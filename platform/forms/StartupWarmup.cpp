@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -16,7 +17,7 @@ namespace {
 struct FontConfigurationLoad {
     std::mutex mutex;
     std::condition_variable ended;
-    bool pending = false;
+    std::atomic<bool> pending = false;  // written under the mutex; read without it once it ended
 };
 
 FontConfigurationLoad& TheLoad()
@@ -53,6 +54,8 @@ void StartFontConfigurationLoad()
 void FinishFontConfigurationLoad()
 {
     FontConfigurationLoad& load = TheLoad();
+    if (!load.pending.load(std::memory_order_acquire))
+        return;  // ended, or never started: the common case, called for every font made
     if (!BackgroundWorkersUsable())
         return;  // a forked child: its parent's load is not its own to wait for
     std::unique_lock lock(load.mutex);
