@@ -440,6 +440,11 @@ std::uint32_t ColorToRgb(OLE_COLOR color)
            static_cast<std::uint32_t>(mapped.blue());
 }
 
+void PrepareProcessEnvironment()
+{
+    detail::DisableHopelessSessionBusLaunch("/usr/bin/dbus-launch");
+}
+
 void RuntimeStart(int& argc, char** argv)
 {
     if (QCoreApplication::instance() == nullptr)

@@ -10,6 +10,9 @@
 
 namespace qby {
 
+// The first call of the program, while it has one thread: settles what the environment tells the
+// libraries that start later (that no session bus can be launched here, when none can).
+void PrepareProcessEnvironment();
 // Creates the application object once (later calls do nothing) and installs the font
 // substitutions (Comic Sans MS, Tahoma, MS Sans Serif and Korean text onto the fonts present).
 // Only the program's name, argv[0], is handed to the toolkit: the program reads no command line,

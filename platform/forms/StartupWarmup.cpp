@@ -5,10 +5,13 @@
 #include <QGuiApplication>
 
 #include <dlfcn.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdlib>
 #include <mutex>
+#include <string>
 
 namespace qby::detail {
 
@@ -69,6 +72,22 @@ void StartSessionBusConnection()
     if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland"))
         return;
     RunInBackground([] { QDBusConnection::sessionBus(); });
+}
+
+void DisableHopelessSessionBusLaunch(const char* launcher)
+{
+    const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (address != nullptr && *address != '\0')
+        return;
+    struct stat found {};
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && *runtime != '\0') {
+        if (stat((std::string(runtime) + "/bus").c_str(), &found) == 0 && S_ISSOCK(found.st_mode))
+            return;
+    }
+    if (stat(launcher, &found) == 0)
+        return;
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 }  // namespace qby::detail
