@@ -1,6 +1,7 @@
 // The widget of every control, which forwards painting and input to the control's loaded part;
 // Qt's buttons, modifiers and keys as the runtime's codes; and the click tracker.
 #include "platform/forms/Impl.h"
+#include "platform/sound/Sound.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -136,9 +137,12 @@ bool ControlWidget::event(QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         // The second press of a double click comes as a double-click event alone; the click
         // tracker decides what it raises.
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            // The program's sounds are played by clicks: the device gets ready meanwhile.
+            PrepareSoundDevice();
             owner->mousePress(mouse);
-        else if (event->type() == QEvent::MouseButtonRelease)
+        } else if (event->type() == QEvent::MouseButtonRelease)
             owner->mouseRelease(mouse);
         else if (event->type() == QEvent::MouseMove)
             owner->mouseMove(mouse);

@@ -24,6 +24,39 @@ AudioOutput& AudioOutput::Instance()
 std::optional<OutputFormat> AudioOutput::Open()
 {
     std::lock_guard lock(deviceMutex_);
+    return OpenLocked();
+}
+
+void AudioOutput::OpenInBackground()
+{
+    std::lock_guard lock(deviceMutex_);
+    if (backend_ || openingInBackground_ || lastOpenFailed_ || exiting_)
+        return;
+    openingInBackground_ = true;
+    const std::uint64_t closes = closes_;
+    try {
+        std::thread([this, closes] {
+            std::lock_guard opening(deviceMutex_);
+            if (closes == closes_ && !backend_ && !exiting_)
+                OpenLocked();
+            openingInBackground_ = false;
+            backgroundOpenEnded_.notify_all();
+        }).detach();
+    } catch (...) {
+        openingInBackground_ = false;  // no thread to be had: the sound opens the device
+    }
+}
+
+void AudioOutput::WaitForBackgroundOpen()
+{
+    std::unique_lock lock(deviceMutex_);
+    backgroundOpenEnded_.wait(lock, [this] { return !openingInBackground_; });
+}
+
+std::optional<OutputFormat> AudioOutput::OpenLocked()
+{
+    if (exiting_)
+        return std::nullopt;
     if (backend_) {
         if (backend_->alive()) {
             ScheduleReleaseLocked();
@@ -34,6 +67,7 @@ std::optional<OutputFormat> AudioOutput::Open()
     ++openAttempts_;
     const QbySoundBackend* backend = backendOverride_ ? backendOverride_ : SoundBackend();
     QbySoundFormat obtained{};
+    lastOpenFailed_ = true;
     if (!backend || !backend->open(&obtained))
         return std::nullopt;
     backend_ = backend;
@@ -42,6 +76,7 @@ std::optional<OutputFormat> AudioOutput::Open()
         CloseLocked();
         return std::nullopt;
     }
+    lastOpenFailed_ = false;
     // The audio thread is stopped before the libraries it calls into are torn down.
     static const bool closesAtExit = [] { return std::atexit(&AudioOutput::CloseAtExit) == 0; }();
     (void)closesAtExit;
@@ -71,6 +106,7 @@ bool AudioOutput::Play(std::span<const std::uint8_t> samples, std::chrono::micro
 void AudioOutput::CloseAtExit()
 {
     AudioOutput& output = Instance();
+    output.exiting_ = true;  // no device is opened from now on
     std::unique_lock lock(output.deviceMutex_, std::try_to_lock);
     if (lock.owns_lock())
         output.CloseLocked();
@@ -86,6 +122,7 @@ void AudioOutput::Reset()
 {
     std::lock_guard lock(deviceMutex_);
     CloseLocked();
+    lastOpenFailed_ = false;
 }
 
 std::uint64_t AudioOutput::OpenAttempts() const
@@ -104,6 +141,7 @@ void AudioOutput::UseBackend(const QbySoundBackend* backend)
 {
     std::lock_guard lock(deviceMutex_);
     CloseLocked();
+    lastOpenFailed_ = false;
     backendOverride_ = backend;
 }
 
@@ -130,6 +168,7 @@ void AudioOutput::AdvanceTestClock(std::chrono::microseconds by)
 // end), so the next attempt looks for drivers afresh.
 void AudioOutput::CloseLocked()
 {
+    ++closes_;
     releaseDue_.reset();
     if (backend_) {
         backend_->close();
@@ -140,6 +179,7 @@ void AudioOutput::CloseLocked()
 // The idle release: the backend may keep what makes the next open quick (see `release`).
 void AudioOutput::ReleaseLocked()
 {
+    ++closes_;
     releaseDue_.reset();
     if (backend_) {
         if (backend_->release)

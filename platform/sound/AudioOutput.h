@@ -25,6 +25,13 @@ public:
     // The device's format, opening the device if needed; nothing when there is no device or no
     // backend. A failed attempt costs only the attempt: the next sound tries again.
     std::optional<OutputFormat> Open();
+    // Opens a released device on a thread of its own, ahead of a sound that is likely to come:
+    // a press on a button, whose click plays its sound on the release. Nothing while the device
+    // is open or being opened, after the last attempt failed (sounds try again, presses do not),
+    // or once the program is ending. The device is released as after a sound if none comes.
+    void OpenInBackground();
+    // Returns once no background open is under way.
+    void WaitForBackgroundOpen();
     // Plays samples in the device's format and returns when they have been heard. False when the
     // device stopped or stalled on the way (it is then closed). Either way the device is released
     // kSoundDeviceIdleRelease after this call, unless another sound comes first.
@@ -49,6 +56,7 @@ private:
 
     AudioOutput() = default;
     static void CloseAtExit();
+    std::optional<OutputFormat> OpenLocked();
     void CloseLocked();
     void ReleaseLocked();
     void ScheduleReleaseLocked();
@@ -60,6 +68,12 @@ private:
     const QbySoundBackend* backendOverride_ = nullptr;
     OutputFormat format_;  // kept when the device closes
     std::uint64_t openAttempts_ = 0;
+    bool lastOpenFailed_ = false;
+    std::atomic<bool> exiting_ = false;
+    // A background open under way, and the closes so far: one asked for before a close is dropped.
+    bool openingInBackground_ = false;
+    std::uint64_t closes_ = 0;
+    std::condition_variable backgroundOpenEnded_;
 
     // The release of an idle device: when it falls due, and whether a thread waits for it (the
     // thread ends once it has released the device, so an idle program has none).

@@ -113,6 +113,15 @@ BOOL PlaySoundA(const void* sound, HMODULE, DWORD flags, std::size_t soundSize)
     }
 }
 
+void PrepareSoundDevice()
+{
+    PlayState& state = State();
+    std::unique_lock lock(state.playing, std::try_to_lock);
+    if (!lock.owns_lock() || state.recorder != nullptr)
+        return;  // a sound plays (the device is open), or sounds are recorded, not heard
+    sound::AudioOutput::Instance().OpenInBackground();
+}
+
 BOOL PlaySoundA(std::span<const std::uint8_t> sound, HMODULE module, DWORD flags)
 {
     return PlaySoundA(sound.data(), module, flags, sound.size());
@@ -158,6 +167,11 @@ std::uint64_t SoundDeviceOpenAttempts()
 bool SoundDeviceOpen()
 {
     return sound::AudioOutput::Instance().DeviceOpen();
+}
+
+void WaitForSoundDevicePreparation()
+{
+    sound::AudioOutput::Instance().WaitForBackgroundOpen();
 }
 
 SoundDeviceTestClock::SoundDeviceTestClock()

@@ -27,3 +27,8 @@ inline constexpr DWORD SND_NOWAIT = 0x2000;     // while another sound plays, re
 // `module` is ignored.
 BOOL PlaySoundA(const void* sound, HMODULE module, DWORD flags, std::size_t soundSize);
 BOOL PlaySoundA(std::span<const std::uint8_t> sound, HMODULE module, DWORD flags);
+
+// A sound is likely to come soon (a button is pressed: its click, on the release, plays the
+// sound): a released device starts opening in the background, so the sound need not wait for
+// it. Nothing while a sound plays or while sounds are recorded by a test.
+void PrepareSoundDevice();

@@ -92,6 +92,8 @@ void ResetSoundDevice();
 // How many times opening the device has been attempted in this process.
 std::uint64_t SoundDeviceOpenAttempts();
 bool SoundDeviceOpen();
+// Returns once the device's opening that PrepareSoundDevice began has ended.
+void WaitForSoundDevicePreparation();
 
 // For one scope, the idle release runs on this clock instead of the real one: no thread waits,
 // and Advance releases the device once kSoundDeviceIdleRelease has passed on it since the last

@@ -123,5 +123,37 @@ TEST_F(DeviceRelease, ADeviceThatCannotBeOpenedOrVanishesIsNotKeptAndTheNextSoun
     EXPECT_EQ(log.releases, 1);
 }
 
+// A press readies a released device on a thread of its own: the click's sound then opens
+// nothing. A device that could not be opened is tried again by the next sound, not by presses.
+TEST_F(DeviceRelease, APressOpensAReleasedDeviceAheadOfTheSound)
+{
+    PrepareSoundDevice();
+    WaitForSoundDevicePreparation();
+    EXPECT_TRUE(SoundDeviceOpen());
+    PrepareSoundDevice();  // open already
+    WaitForSoundDevicePreparation();
+    ASSERT_TRUE(Play());
+    EXPECT_EQ(log.opens, 1);
+    clock_.Advance(kSoundDeviceIdleRelease);
+    EXPECT_FALSE(SoundDeviceOpen()) << "released after the delay, as after any sound";
+
+    log.opensFail = true;
+    PrepareSoundDevice();
+    WaitForSoundDevicePreparation();
+    EXPECT_EQ(log.opens, 2);
+    PrepareSoundDevice();
+    WaitForSoundDevicePreparation();
+    EXPECT_EQ(log.opens, 2);
+    EXPECT_FALSE(Play());
+    EXPECT_EQ(log.opens, 3);
+    log.opensFail = false;
+    ASSERT_TRUE(Play());
+    EXPECT_EQ(log.opens, 4);
+    clock_.Advance(kSoundDeviceIdleRelease);
+    PrepareSoundDevice();
+    WaitForSoundDevicePreparation();
+    EXPECT_EQ(log.opens, 5) << "a sound that opened the device lets presses open it again";
+}
+
 }  // namespace
 }  // namespace qby
