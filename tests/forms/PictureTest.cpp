@@ -316,14 +316,18 @@ TEST(Pictures, JpegSizesAreReadAsTheToolkitsJpegReaderReadsThem)
         changed(348, {0x09}, 1),                     // the scan names a component not framed
         changed(2, {0xFF, 0xD8}),                    // a second start
     };
+    auto sameSize = [](const Bytes& jpeg) {
+        const auto toolkit = test::ToolkitImageSize(jpeg, "jpeg");
+        const picture::FrameSize frame = picture::JpegFrameSize(jpeg.data(), jpeg.size());
+        EXPECT_EQ(std::pair(frame.width, frame.height), toolkit);
+        return toolkit.first > 0;
+    };
+    for (std::size_t i = 0; i < jpegs.size(); ++i)
+        EXPECT_TRUE(sameSize(jpegs[i])) << "JPEG " << i;
     int readable = 0;
-    for (const Bytes& bytes : damaged)
-        jpegs.push_back(bytes);
-    for (std::size_t i = 0; i < jpegs.size(); ++i) {
-        const auto [width, height] = test::ToolkitImageSize(jpegs[i], "jpeg");
-        const picture::FrameSize frame = picture::JpegFrameSize(jpegs[i].data(), jpegs[i].size());
-        EXPECT_EQ(std::pair(frame.width, frame.height), std::pair(width, height)) << "JPEG " << i;
-        readable += width > 0 && i + damaged.size() >= jpegs.size();
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE("damaged JPEG " + std::to_string(i));
+        readable += sameSize(damaged[i]);
     }
     EXPECT_EQ(readable, 2);  // the stray bytes and the application segment
 }
